@@ -1,0 +1,150 @@
+#include "data/Database.h"
+
+#include "data/DataError.h"
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtEndian>
+
+namespace {
+
+QString notOurs(const QString &path, const QString &what)
+{
+    return QStringLiteral("Berkas database %1 %2. Berkas itu tidak diubah.").arg(QDir::toNativeSeparators(path), what);
+}
+
+// Runs work on a connection of its own that is removed afterwards.
+template<typename Work>
+void withConnection(const QString &path, const QString &options, Work work)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("penginapan-check-%1").arg(++counter);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+        try {
+            if (!db.open())
+                throw DataError::fromSql(db.lastError(), QStringLiteral("Membuka %1").arg(path));
+            work(db);
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void exec(QSqlQuery &q, const QString &sql, const QString &path)
+{
+    if (!q.exec(sql))
+        throw DataError::fromSql(q.lastError(), QStringLiteral("Membuat database %1").arg(path));
+}
+
+} // namespace
+
+void Database::ensure(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        create(path);
+    else
+        verify(path);
+}
+
+void Database::create(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw DataError(DataError::CannotOpen,
+                        QStringLiteral("Folder %1 tidak dapat dibuat.").arg(QDir::toNativeSeparators(info.absolutePath())));
+
+    // Build the database under a temporary name and move it into place whole,
+    // so a crash never leaves a half-made Zavav.mdb behind.
+    const QString temp = path + QStringLiteral(".baru");
+    QFile::remove(temp);
+    try {
+        withConnection(temp, QString(), [&](QSqlDatabase &db) {
+            QSqlQuery q(db);
+            exec(q, QStringLiteral("PRAGMA application_id = %1").arg(Schema::applicationId), temp);
+            exec(q, QStringLiteral("PRAGMA user_version = %1").arg(Schema::version), temp);
+            exec(q, QStringLiteral("PRAGMA journal_mode = WAL"), temp);
+            if (!db.transaction())
+                throw DataError::fromSql(db.lastError(), QStringLiteral("Membuat database %1").arg(path));
+            for (const QString &sql : Schema::createStatements())
+                exec(q, sql, temp);
+            if (!db.commit())
+                throw DataError::fromSql(db.lastError(), QStringLiteral("Membuat database %1").arg(path));
+        });
+    } catch (const DataError &) {
+        QFile::remove(temp);
+        throw;
+    }
+    QFile::remove(temp + QStringLiteral("-wal"));
+    QFile::remove(temp + QStringLiteral("-shm"));
+    if (QFileInfo::exists(path) || !QFile::rename(temp, path)) {
+        QFile::remove(temp);
+        if (!QFileInfo::exists(path))
+            throw DataError(DataError::CannotOpen,
+                            QStringLiteral("Berkas database %1 tidak dapat dibuat.").arg(QDir::toNativeSeparators(path)));
+        verify(path); // another program made it first
+    }
+}
+
+void Database::verify(const QString &path)
+{
+    // Read the header ourselves first: a file that is not a SQLite database
+    // of ours is never handed to the driver, which could change it.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibaca (%1)").arg(file.errorString())));
+    const QByteArray header = file.read(100);
+    const qint64 size = file.size();
+    file.close();
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("bukan database Penginapan")));
+    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
+    if (qFromBigEndian<qint32>(bytes + 68) != Schema::applicationId)
+        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("bukan database Penginapan")));
+    quint32 pageSize = qFromBigEndian<quint16>(bytes + 16);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pages = qFromBigEndian<quint32>(bytes + 28);
+    const bool pagesValid = qFromBigEndian<quint32>(bytes + 24) == qFromBigEndian<quint32>(bytes + 92);
+    // A file shorter than the header says has been cut off. (In WAL mode the
+    // main file may lag behind; it is never longer than the header says when
+    // the count is valid, but it can be shorter only when damaged.)
+    if (pagesValid && pages > 0 && qint64(pageSize) * pages > size
+        && !QFileInfo::exists(path + QStringLiteral("-wal")))
+        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("rusak (terpotong)")));
+
+    // Then look at the tables through a read-only connection.
+    try {
+        withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase &db) {
+            for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(TableDef::quoted(def->name))))
+                    throw DataError::fromSql(q.lastError(), QStringLiteral("Tabel %1").arg(def->name));
+                const QSqlRecord rec = q.record();
+                for (const FieldDef &f : def->fields)
+                    if (rec.indexOf(f.name) < 0)
+                        throw DataError(DataError::NotOurDatabase,
+                                        notOurs(path, QStringLiteral("tidak memiliki field %1 di tabel %2").arg(f.name, def->name)));
+            }
+        });
+    } catch (const DataError &e) {
+        if (e.number() == DataError::Locked)
+            throw;
+        throw DataError(e.number() == DataError::CannotOpen ? DataError::CannotOpen : DataError::NotOurDatabase,
+                        notOurs(path, QStringLiteral("tidak dapat dipakai: %1").arg(e.description())));
+    }
+}

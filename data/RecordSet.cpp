@@ -1,0 +1,384 @@
+#include "data/RecordSet.h"
+
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "data/TextForms.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+
+QString typeName(FieldType type)
+{
+    switch (type) {
+    case FieldType::Date: return QStringLiteral("tanggal");
+    case FieldType::WholeNumber:
+    case FieldType::Counter: return QStringLiteral("bilangan bulat");
+    case FieldType::Number: return QStringLiteral("bilangan");
+    case FieldType::Text:
+    case FieldType::Serial: return QStringLiteral("teks");
+    }
+    return QString();
+}
+
+QString columnList(const TableDef &table)
+{
+    QStringList names;
+    for (const FieldDef &f : table.fields)
+        names << TableDef::quoted(f.name);
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+RecordSet::RecordSet(const TableDef &table, QObject *parent) : QObject(parent), m_table(table)
+{
+}
+
+RecordSet::~RecordSet() = default;
+
+void RecordSet::open(const QString &path)
+{
+    close();
+    m_connection = std::make_unique<Connection>(path);
+    try {
+        load();
+    } catch (...) {
+        m_connection.reset();
+        throw;
+    }
+}
+
+void RecordSet::close()
+{
+    if (!m_connection && m_rowids.empty())
+        return;
+    emit aboutToReset();
+    m_connection.reset();
+    m_cells.clear();
+    m_rowids.clear();
+    m_pos = -1;
+    m_currentDeleted = false;
+    m_mode = EditMode::None;
+    m_rawTexts.clear();
+    emit wasReset();
+    emit currentChanged();
+}
+
+void RecordSet::requireOpen() const
+{
+    if (!m_connection)
+        throw DataError(DataError::StoreFailure,
+                        QStringLiteral("Data tabel %1 belum dibuka.").arg(m_table.name));
+}
+
+void RecordSet::requireCurrent() const
+{
+    requireOpen();
+    if (!hasCurrent())
+        throw DataError(DataError::NoCurrentRecord,
+                        QStringLiteral("Tidak ada record aktif: posisi di awal atau akhir data, atau record sudah dihapus."));
+}
+
+void RecordSet::load()
+{
+    QSqlQuery q(m_connection->database());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
+                    .arg(columnList(m_table), TableDef::quoted(m_table.name))))
+        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+
+    emit aboutToReset();
+    m_cells.clear();
+    m_rowids.clear();
+    m_rawTexts.clear();
+    m_mode = EditMode::None;
+    m_currentDeleted = false;
+    const int columns = columnCount();
+    while (q.next()) {
+        m_rowids.push_back(q.value(0).toLongLong());
+        for (int c = 0; c < columns; ++c)
+            m_cells.push_back(q.value(c + 1));
+    }
+    const bool failed = q.lastError().isValid();
+    m_pos = 0; // the first row, or the end of an empty set
+    emit wasReset();
+    emit currentChanged();
+    if (failed)
+        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+}
+
+void RecordSet::requery()
+{
+    requireOpen();
+    load();
+}
+
+int RecordSet::absolutePosition() const
+{
+    return hasCurrent() ? m_pos + 1 : -1;
+}
+
+void RecordSet::writePendingBeforeMove()
+{
+    if (m_mode != EditMode::None)
+        update();
+}
+
+void RecordSet::setCurrent(int pos)
+{
+    m_pos = pos;
+    m_currentDeleted = false;
+    emit currentChanged();
+}
+
+void RecordSet::moveFirst()
+{
+    requireOpen();
+    writePendingBeforeMove();
+    if (count() == 0)
+        throw DataError(DataError::NoCurrentRecord, QStringLiteral("Tabel %1 tidak berisi record.").arg(m_table.name));
+    setCurrent(0);
+}
+
+void RecordSet::moveLast()
+{
+    requireOpen();
+    writePendingBeforeMove();
+    if (count() == 0)
+        throw DataError(DataError::NoCurrentRecord, QStringLiteral("Tabel %1 tidak berisi record.").arg(m_table.name));
+    setCurrent(count() - 1);
+}
+
+void RecordSet::moveNext()
+{
+    requireOpen();
+    if (isEof() && !m_currentDeleted)
+        throw DataError(DataError::NoCurrentRecord, QStringLiteral("Sudah di akhir data tabel %1.").arg(m_table.name));
+    writePendingBeforeMove();
+    // After a deletion the next row has already moved into this place.
+    setCurrent(m_currentDeleted ? m_pos : m_pos + 1);
+}
+
+void RecordSet::movePrevious()
+{
+    requireOpen();
+    if (m_pos < 0)
+        throw DataError(DataError::NoCurrentRecord, QStringLiteral("Sudah di awal data tabel %1.").arg(m_table.name));
+    writePendingBeforeMove();
+    setCurrent(m_pos - 1);
+}
+
+void RecordSet::moveTo(int row)
+{
+    requireOpen();
+    if (row < 0 || row >= count())
+        throw DataError(DataError::NoCurrentRecord, QStringLiteral("Record ke-%1 tidak ada.").arg(row + 1));
+    if (row == m_pos && !m_currentDeleted)
+        return;
+    writePendingBeforeMove();
+    setCurrent(row);
+}
+
+void RecordSet::addNew()
+{
+    requireOpen();
+    writePendingBeforeMove();
+    const int row = count();
+    emit rowAboutToBeInserted(row);
+    m_rowids.push_back(0);
+    m_cells.resize(m_cells.size() + std::size_t(columnCount()));
+    emit rowInserted();
+    m_mode = EditMode::Adding;
+    m_dirty.assign(std::size_t(columnCount()), false);
+    m_rawTexts.clear();
+    setCurrent(row);
+}
+
+void RecordSet::update()
+{
+    requireOpen();
+    if (m_mode == EditMode::None)
+        return;
+    if (!m_rawTexts.isEmpty()) {
+        const int column = m_rawTexts.constBegin().key();
+        const FieldDef &f = m_table.fields.at(column);
+        throw DataError(DataError::TypeMismatch,
+                        QStringLiteral("Teks \"%1\" tidak dapat disimpan di field %2 (%3).")
+                            .arg(m_rawTexts.value(column), f.name, typeName(f.type)));
+    }
+
+    QSqlQuery q(m_connection->database());
+    if (m_mode == EditMode::Adding) {
+        QStringList names;
+        QStringList values;
+        QVariantList bound;
+        for (int c = 0; c < columnCount(); ++c) {
+            const FieldDef &f = m_table.fields.at(c);
+            const QVariant &v = cell(m_pos, c);
+            if (v.isNull()) {
+                if (f.type == FieldType::Serial) {
+                    // The store numbers transactions 001, 002, ... in the same
+                    // statement that writes the row.
+                    names << TableDef::quoted(f.name);
+                    values << QStringLiteral("(SELECT printf('%03d', COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1) FROM %2)")
+                                  .arg(TableDef::quoted(f.name), TableDef::quoted(m_table.name));
+                }
+                continue;
+            }
+            names << TableDef::quoted(f.name);
+            values << QStringLiteral("?");
+            bound << v;
+        }
+        const QString sql = names.isEmpty()
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TableDef::quoted(m_table.name))
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
+                                           values.join(QStringLiteral(", ")));
+        if (!q.prepare(sql))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+        for (const QVariant &v : bound)
+            q.addBindValue(v);
+        if (!q.exec())
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+        const qint64 rowid = q.lastInsertId().toLongLong();
+        m_rowids[std::size_t(m_pos)] = rowid;
+    } else {
+        QStringList sets;
+        QVariantList bound;
+        for (int c = 0; c < columnCount(); ++c) {
+            if (!m_dirty[std::size_t(c)])
+                continue;
+            sets << TableDef::quoted(m_table.fields.at(c).name) + QStringLiteral(" = ?");
+            bound << cell(m_pos, c);
+        }
+        if (!sets.isEmpty()) {
+            if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                               .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", ")))))
+                throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+            for (const QVariant &v : bound)
+                q.addBindValue(v);
+            q.addBindValue(m_rowids[std::size_t(m_pos)]);
+            if (!q.exec())
+                throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+            if (q.numRowsAffected() == 0)
+                throw DataError(DataError::NoCurrentRecord,
+                                QStringLiteral("Record ini sudah dihapus dari tabel %1 oleh program lain.").arg(m_table.name));
+        }
+    }
+    m_mode = EditMode::None;
+    m_rawTexts.clear();
+    readRow(m_rowids[std::size_t(m_pos)], m_pos);
+    emit rowChanged(m_pos);
+    emit currentChanged();
+}
+
+void RecordSet::readRow(qint64 rowid, int row)
+{
+    QSqlQuery q(m_connection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnList(m_table), TableDef::quoted(m_table.name))))
+        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+    q.addBindValue(rowid);
+    if (!q.exec())
+        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+    if (q.next())
+        for (int c = 0; c < columnCount(); ++c)
+            cell(row, c) = q.value(c);
+}
+
+void RecordSet::removeRow(int row)
+{
+    emit rowAboutToBeRemoved(row);
+    m_rowids.erase(m_rowids.begin() + row);
+    const auto first = m_cells.begin() + std::ptrdiff_t(row) * columnCount();
+    m_cells.erase(first, first + columnCount());
+    emit rowRemoved();
+}
+
+void RecordSet::deleteCurrent()
+{
+    requireCurrent();
+    if (m_mode != EditMode::Adding) {
+        QSqlQuery q(m_connection->database());
+        if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(TableDef::quoted(m_table.name))))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
+        q.addBindValue(m_rowids[std::size_t(m_pos)]);
+        if (!q.exec())
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
+    }
+    m_mode = EditMode::None;
+    m_rawTexts.clear();
+    removeRow(m_pos);
+    m_currentDeleted = true;
+    emit currentChanged();
+}
+
+int RecordSet::columnOf(const QString &field) const
+{
+    const int c = m_table.indexOf(field);
+    if (c < 0)
+        throw DataError(DataError::StoreFailure,
+                        QStringLiteral("Field %1 tidak ada di tabel %2.").arg(field, m_table.name));
+    return c;
+}
+
+QVariant RecordSet::value(const QString &field) const
+{
+    const int c = columnOf(field);
+    requireCurrent();
+    return valueAt(m_pos, c);
+}
+
+void RecordSet::setValue(const QString &field, const QVariant &value)
+{
+    const int c = columnOf(field);
+    requireCurrent();
+    if (m_mode == EditMode::None) {
+        m_mode = EditMode::Editing;
+        m_dirty.assign(std::size_t(columnCount()), false);
+    }
+    cell(m_pos, c) = value;
+    m_dirty[std::size_t(c)] = true;
+    m_rawTexts.remove(c);
+    emit rowChanged(m_pos);
+}
+
+QString RecordSet::text(int column) const
+{
+    requireCurrent();
+    return textAt(m_pos, column);
+}
+
+void RecordSet::setText(int column, const QString &text)
+{
+    requireCurrent();
+    const FieldDef &f = m_table.fields.at(column);
+    if (m_mode == EditMode::None) {
+        if (text == textAt(m_pos, column))
+            return; // showing the row again changes nothing
+        m_mode = EditMode::Editing;
+        m_dirty.assign(std::size_t(columnCount()), false);
+    }
+    const std::optional<QVariant> stored = TextForms::storedValue(f.type, text);
+    if (stored) {
+        cell(m_pos, column) = *stored;
+        m_rawTexts.remove(column);
+    } else {
+        m_rawTexts.insert(column, text);
+    }
+    m_dirty[std::size_t(column)] = true;
+    emit rowChanged(m_pos);
+}
+
+QString RecordSet::textAt(int row, int column) const
+{
+    if (row == m_pos && m_mode != EditMode::None) {
+        const auto raw = m_rawTexts.constFind(column);
+        if (raw != m_rawTexts.constEnd())
+            return *raw;
+    }
+    return TextForms::displayText(m_table.fields.at(column).type, valueAt(row, column));
+}

@@ -1,0 +1,6 @@
+#include "platform/Messages.h"
+
+QString Messages::defaultTitle()
+{
+    return QStringLiteral("PENGINAPAN RERAR MERBALUNTA KALISOR");
+}

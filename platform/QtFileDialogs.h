@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+
+class QtFileDialogs : public FileDialogs
+{
+public:
+    QString saveFileName(const QString &title, const QString &filter,
+                         const QString &presetName) override;
+    QString openFileName(const QString &title, const QString &filter) override;
+};

@@ -1,0 +1,29 @@
+#include "platform/ScriptedFileDialogs.h"
+
+QString ScriptedFileDialogs::answer(const Call &call)
+{
+    calls.append(call);
+    if (m_answers.isEmpty()) {
+        problems << QStringLiteral("unexpected file dialog: \"%1\"").arg(call.title);
+        return QString();
+    }
+    return m_answers.takeFirst();
+}
+
+QString ScriptedFileDialogs::saveFileName(const QString &title, const QString &filter,
+                                          const QString &presetName)
+{
+    return answer({true, title, filter, presetName});
+}
+
+QString ScriptedFileDialogs::openFileName(const QString &title, const QString &filter)
+{
+    return answer({false, title, filter, QString()});
+}
+
+void ScriptedFileDialogs::reset()
+{
+    calls.clear();
+    problems.clear();
+    m_answers.clear();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+// Puts rows straight into the test's database (created when missing), for
+// fixtures that the windows then read.
+class TestDatabase
+{
+public:
+    static void insert(const QString &table, const QVariantMap &values);
+    // Runs one statement; for fixtures that need a trigger or an index.
+    static void exec(const QString &sql);
+    // Rows of a query as maps of field name to value.
+    static QList<QVariantMap> rows(const QString &sql);
+};

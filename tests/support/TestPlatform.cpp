@@ -1,0 +1,47 @@
+#include "TestPlatform.h"
+
+#include "data/DataFolder.h"
+#include "platform/Platform.h"
+#include "platform/WindowRegistry.h"
+
+#include <QLocale>
+
+QDateTime TestPlatform::fixedNow()
+{
+    return QDateTime(QDate(2004, 3, 1), QTime(10, 0, 0));
+}
+
+TestPlatform::TestPlatform() : clock(fixedNow())
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Platform::setMessages(&messages);
+    Platform::setPrompt(&prompt);
+    Platform::setFileDialogs(&fileDialogs);
+    Platform::setKeystrokes(&keystrokes);
+    Platform::setClock(&clock);
+    Platform::setPrinter(&printer);
+    DataFolder::setRoot(m_dir.path());
+}
+
+TestPlatform::~TestPlatform()
+{
+    WindowRegistry::instance().unloadAll();
+    Platform::setMessages(nullptr);
+    Platform::setPrompt(nullptr);
+    Platform::setFileDialogs(nullptr);
+    Platform::setKeystrokes(nullptr);
+    Platform::setClock(nullptr);
+    Platform::setPrinter(nullptr);
+}
+
+QStringList TestPlatform::problems() const
+{
+    QStringList all = messages.problems + prompt.problems + fileDialogs.problems;
+    if (messages.pending() > 0)
+        all << QStringLiteral("%1 scripted message answer(s) never asked for").arg(messages.pending());
+    if (prompt.pending() > 0)
+        all << QStringLiteral("%1 scripted prompt answer(s) never asked for").arg(prompt.pending());
+    if (fileDialogs.pending() > 0)
+        all << QStringLiteral("%1 scripted file name(s) never asked for").arg(fileDialogs.pending());
+    return all;
+}
