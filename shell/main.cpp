@@ -15,22 +15,54 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("penginapan"));
-    QApplication::setApplicationVersion(QStringLiteral(PENGINAPAN_VERSION));
+namespace {
 
-    QCommandLineParser parser;
+const QCommandLineOption &dataOption()
+{
+    static const QCommandLineOption option(QStringLiteral("data"),
+                                           QStringLiteral("Folder data (bawaan: %1).").arg(DataFolder::defaultRoot()),
+                                           QStringLiteral("DIR"));
+    return option;
+}
+
+void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("penginapan"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PENGINAPAN_VERSION));
     parser.setApplicationDescription(
         QStringLiteral("Pembukuan PENGINAPAN RERAR MERBALUNTA KALISOR: data tamu, transaksi, pembelian dan laporan."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataOption(QStringLiteral("data"),
-                                        QStringLiteral("Folder data (default: %1).").arg(DataFolder::defaultRoot()),
-                                        QStringLiteral("DIR"));
-    parser.addOption(dataOption);
+    parser.addOption(dataOption());
     parser.process(app);
+}
+
+// --help and --version answer without a screen.
+bool asksForInformationOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (asksForInformationOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        parseArguments(parser, app);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parseArguments(parser, app);
+    const QCommandLineOption &dataOption = ::dataOption();
     if (parser.isSet(dataOption))
         DataFolder::setRoot(parser.value(dataOption));
 
