@@ -25,4 +25,11 @@ public:
 
     // Error number and description of a printer that fails.
     static Failure printerFailure(const QString &detail);
+
+    // The messages shown when there is no printer ("Printer Belum Diinstall")
+    // and when a print fails ("Printer Error"); lines are joined by a lone CR.
+    static QString noPrinterText();
+    static QString noPrinterTitle();
+    static QString failureText(const Failure &failure);
+    static QString failureTitle();
 };
