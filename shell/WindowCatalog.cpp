@@ -1,6 +1,8 @@
 #include "shell/WindowCatalog.h"
 
 #include "platform/WindowRegistry.h"
+#include "search/frminfo.h"
+#include "search/frminfo2.h"
 #include "shell/frmabout.h"
 #include "shell/frmmenu.h"
 
@@ -9,4 +11,6 @@ void WindowCatalog::registerAll()
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmmenu"), [] { return new frmmenu; });
     r.registerWindow(QStringLiteral("frmabout"), [] { return new frmabout; });
+    r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
+    r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });
 }
