@@ -1,6 +1,8 @@
 #include "shell/WindowCatalog.h"
 
 #include "platform/WindowRegistry.h"
+#include "reports/frmcetaklap.h"
+#include "reports/frmlaprek.h"
 #include "search/frminfo.h"
 #include "search/frminfo2.h"
 #include "shell/frmabout.h"
@@ -13,4 +15,6 @@ void WindowCatalog::registerAll()
     r.registerWindow(QStringLiteral("frmabout"), [] { return new frmabout; });
     r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
     r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });
+    r.registerWindow(QStringLiteral("frmcetaklap"), [] { return new frmcetaklap; });
+    r.registerWindow(QStringLiteral("frmlaprek"), [] { return new frmlaprek; });
 }

@@ -1,0 +1,47 @@
+#include "reports/frmlaprek.h"
+
+#include "data/DataFolder.h"
+#include "data/ReportQuery.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "reports/Recapitulation.h"
+#include "reports/ReportFile.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+frmlaprek::frmlaprek() : ReportWindow(QStringLiteral("frmlaprek"), QSize(7425, 7095), 9)
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnfile"));
+    QAction *build = file->addAction(QStringLiteral("Cetak"));
+    build->setObjectName(QStringLiteral("mncetak"));
+    connect(build, &QAction::triggered, this, [this] { TampilData(QStringLiteral("SEMUA DATA")); });
+    resizeToDesign();
+}
+
+void frmlaprek::TampilData(const QString &category)
+{
+    if (category != QLatin1String("SEMUA DATA"))
+        return;
+    runBuild([&] {
+        ReportQuery query(connection(), ReportQuery::Category::All);
+        if (query.count() == 0) {
+            nothingFound();
+            return;
+        }
+        setCriterion(QString());
+        const QDate today = Platform::clock().today();
+        startBuild(query.count());
+        // The recapitulation is never mirrored: the report file is left empty.
+        { ReportFile emptied(DataFolder::reportFilePath()); }
+        Recapitulation recap;
+        while (query.next()) {
+            recap.add(BarisLaporan::fromRecord([&](const QString &f) { return query.value(f); },
+                                               BarisLaporan::CheckoutField::NotRead));
+            stepProgress();
+        }
+        setPaneText(recap.text(today));
+    });
+}
