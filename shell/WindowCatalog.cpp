@@ -1,6 +1,7 @@
 #include "shell/WindowCatalog.h"
 
 #include "platform/WindowRegistry.h"
+#include "records/frmtamu.h"
 #include "reports/frmcetaklap.h"
 #include "reports/frmlaprek.h"
 #include "search/frminfo.h"
@@ -13,6 +14,7 @@ void WindowCatalog::registerAll()
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmmenu"), [] { return new frmmenu; });
     r.registerWindow(QStringLiteral("frmabout"), [] { return new frmabout; });
+    r.registerWindow(QStringLiteral("frmtamu"), [] { return new frmtamu; });
     r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
     r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });
     r.registerWindow(QStringLiteral("frmcetaklap"), [] { return new frmcetaklap; });
