@@ -291,6 +291,26 @@ private slots:
         QCOMPARE(resultWindow(QStringLiteral("frminfo2"))->resultText(), QString());
     }
 
+    void reportingSelectsTheCaretLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("mirrored, ends with a line end") << "Data A\r\n  - Kolom ke  : 3 di tabel.\r\n" << "";
+        QTest::newRow("mirror failed") << "Data A\r\n  - Kolom ke  : 3 di tabel." << "  - Kolom ke  : 3 di tabel.";
+    }
+    void reportingSelectsTheCaretLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        SearchResultWindow *info = resultWindow(QStringLiteral("frminfo"));
+        info->setResultText(text);
+        info->showAtEnd();
+        QVERIFY(info->isVisible());
+        const QTextCursor cursor = paneOf(QStringLiteral("frminfo"))->textCursor();
+        QCOMPARE(cursor.selectedText(), selected);
+        QCOMPARE(cursor.selectionEnd(), int(QString(text).remove(QLatin1Char('\r')).size()));
+    }
+
     void saveWritesTheTextAndOneLineEnd_data()
     {
         QTest::addColumn<QString>("text");
