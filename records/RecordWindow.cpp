@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowRegistry.h"
 #include "records/DataControl.h"
+#include "search/SearchBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +65,10 @@ RecordWindow::RecordWindow(const Settings &settings, const QString &dataControlN
     makeButton(m_picUtility, QStringLiteral("cmdFindNext"), QStringLiteral("Pencarian Berikutnya"));
     makeButton(m_picUtility, QStringLiteral("cmdView"), QStringLiteral("Hasil Pencarian"));
     makeButton(m_picUtility, QStringLiteral("cmdClearSearch"), QStringLiteral("&Hapus Pencarian"));
+    new SearchBar(this, [this] {
+        const SearchSetup s = searchSetup();
+        return SearchBar::Setup{s.records, s.boxes, s.resultWindow};
+    });
 }
 
 RecordWindow::~RecordWindow()

@@ -1,29 +1,41 @@
 #include "search/SearchBar.h"
 
 #include "platform/WindowRegistry.h"
+#include "search/RecordSearch.h"
 #include "search/SearchResultView.h"
 
 #include <QPointer>
 #include <QPushButton>
 
-RecordSearch *SearchBar::attach(QWidget *window, RecordSet &records, const QList<RecordSearch::Box> &boxes,
-                                const QString &resultWindow)
+SearchBar::SearchBar(QWidget *window, SetupSource setup) : QObject(window), m_setup(std::move(setup))
 {
-    const auto buttonNamed = [window](const char *name) {
-        return window->findChild<QPushButton *>(QLatin1String(name));
+    const auto connectButton = [this, window](const char *name, void (RecordSearch::*operation)()) {
+        connect(window->findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
+                [this, operation] { (search().*operation)(); });
     };
-    QPointer<QPushButton> findFirst = buttonNamed("cmdFindFirst");
-    auto *search = new RecordSearch(
-        records, boxes,
+    connectButton("cmdFindFirst", &RecordSearch::findFirst);
+    connectButton("cmdFindNext", &RecordSearch::findNext);
+    connectButton("cmdClearSearch", &RecordSearch::clearSearch);
+    connectButton("cmdView", &RecordSearch::showResults);
+}
+
+RecordSearch &SearchBar::search()
+{
+    if (m_search)
+        return *m_search;
+    const Setup setup = m_setup();
+    QList<RecordSearch::Box> boxes;
+    for (const auto &[index, field] : setup.boxes)
+        boxes.append({index, field});
+    QPointer<QPushButton> findFirst = parent()->findChild<QPushButton *>(QStringLiteral("cmdFindFirst"));
+    const QString resultWindow = setup.resultWindow;
+    m_search = new RecordSearch(
+        *setup.records, boxes,
         [resultWindow] { return dynamic_cast<SearchResultView *>(WindowRegistry::instance().window(resultWindow)); },
         [findFirst](bool enabled) {
             if (findFirst)
                 findFirst->setEnabled(enabled);
         },
-        window);
-    QObject::connect(findFirst, &QPushButton::clicked, search, &RecordSearch::findFirst);
-    QObject::connect(buttonNamed("cmdFindNext"), &QPushButton::clicked, search, &RecordSearch::findNext);
-    QObject::connect(buttonNamed("cmdClearSearch"), &QPushButton::clicked, search, &RecordSearch::clearSearch);
-    QObject::connect(buttonNamed("cmdView"), &QPushButton::clicked, search, &RecordSearch::showResults);
-    return search;
+        this);
+    return *m_search;
 }

@@ -1,15 +1,37 @@
 #pragma once
 
-#include "search/RecordSearch.h"
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <functional>
 
 class QWidget;
+class RecordSet;
+class RecordSearch;
 
 // Ties the search bar of a record window (its buttons cmdFindFirst,
-// cmdFindNext, cmdClearSearch and cmdView) to a search of the window's records
-// that reports to the named result window.
-class SearchBar
+// cmdFindNext, cmdClearSearch and cmdView) to a search of the window's
+// records. The search is set up at the first press, when the window is
+// complete, and lives as long as the window.
+class SearchBar : public QObject
 {
+    Q_OBJECT
+
 public:
-    static RecordSearch *attach(QWidget *window, RecordSet &records, const QList<RecordSearch::Box> &boxes,
-                                const QString &resultWindow);
+    struct Setup
+    {
+        RecordSet *records;
+        QList<QPair<int, QString>> boxes; // box index, field of the record set
+        QString resultWindow;
+    };
+    using SetupSource = std::function<Setup()>;
+
+    SearchBar(QWidget *window, SetupSource setup);
+
+private:
+    RecordSearch &search();
+
+    SetupSource m_setup;
+    RecordSearch *m_search = nullptr;
 };

@@ -23,7 +23,7 @@ namespace {
 class StandInRecordWindow : public QWidget
 {
 public:
-    StandInRecordWindow(const TableDef &table, const QList<RecordSearch::Box> &boxes, const QString &resultWindow)
+    StandInRecordWindow(const TableDef &table, const QList<QPair<int, QString>> &boxes, const QString &resultWindow)
         : records(table)
     {
         for (const char *name : {"cmdFindFirst", "cmdFindNext", "cmdView", "cmdClearSearch"}) {
@@ -31,19 +31,19 @@ public:
             b->setObjectName(QLatin1String(name));
         }
         records.open(DataFolder::databasePath());
-        SearchBar::attach(this, records, boxes, resultWindow);
+        new SearchBar(this, [this, boxes, resultWindow] { return SearchBar::Setup{&records, boxes, resultWindow}; });
     }
     QPushButton *button(const char *name) const { return findChild<QPushButton *>(QLatin1String(name)); }
 
     RecordSet records;
 };
 
-const QList<RecordSearch::Box> guestBoxes{{0, QStringLiteral("NoKamar")}, {1, QStringLiteral("No KTP/KTA")},
+const QList<QPair<int, QString>> guestBoxes{{0, QStringLiteral("NoKamar")}, {1, QStringLiteral("No KTP/KTA")},
                                           {2, QStringLiteral("Nama")}, {3, QStringLiteral("Alamat")},
                                           {4, QStringLiteral("Checkin")}};
-const QList<RecordSearch::Box> transactionBoxes{{1, QStringLiteral("No ID")}, {2, QStringLiteral("No KTP/KTA")},
+const QList<QPair<int, QString>> transactionBoxes{{1, QStringLiteral("No ID")}, {2, QStringLiteral("No KTP/KTA")},
                                                 {3, QStringLiteral("Nama")}, {4, QStringLiteral("Alamat")}};
-const QList<RecordSearch::Box> purchaseBoxes{{1, QStringLiteral("Tanggal")}, {2, QStringLiteral("Nama")},
+const QList<QPair<int, QString>> purchaseBoxes{{1, QStringLiteral("Tanggal")}, {2, QStringLiteral("Nama")},
                                              {3, QStringLiteral("Jenis")}, {4, QStringLiteral("Jumlah")}};
 
 QByteArray fileBytes(const QString &path)
