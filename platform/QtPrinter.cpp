@@ -27,21 +27,30 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Penginapan"));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return printerFailure(QStringLiteral("printer tidak dapat dibuka"));
 
     QFont font(fontFamily);
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+
+    // A sheet too narrow for the longest line is turned, so that no line is
+    // cut off at the right edge.
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QFontMetricsF metrics(font, &printer);
+    qreal widest = 0;
+    for (const QString &line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    if (widest > printer.pageLayout().paintRectPixels(printer.resolution()).width())
+        printer.setPageOrientation(QPageLayout::Landscape);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return printerFailure(QStringLiteral("printer tidak dapat dibuka"));
     painter.setFont(font);
 
-    const QFontMetricsF metrics(font, &printer);
     const qreal lineHeight = metrics.lineSpacing();
     const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     qreal y = metrics.ascent();
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     for (const QString &line : lines) {
         if (y + metrics.descent() > pageHeight) {
             if (!printer.newPage()) {
