@@ -9,6 +9,7 @@
 #include "search/frminfo2.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +137,24 @@ private slots:
             QVERIFY2(buttonOf(tamu, name)->isEnabled(), name);
         // The result window's Cari keeps what the search gave it.
         QVERIFY(!buttonOf(resultWindow(QStringLiteral("frminfo")), "cmdFindFirst")->isEnabled());
+    }
+
+    void guestWindowFindsTheLastOf100000GuestsQuickly()
+    {
+        TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999) "
+            "INSERT INTO Tamu (NoKamar, \"No KTP/KTA\", Nama, Alamat, Checkin, Harga, Status) "
+            "SELECT 'PM 01', 'KTP-' || i, 'Tamu ' || i, 'Jl. Mawar ' || i, '2004-02-28', 60000, 'Isi' FROM n"));
+        addGuest(QStringLiteral("Jaya"), QStringLiteral("Jl. Kenari 5"));
+        RecordWindow *tamu = show(QStringLiteral("frmtamu"));
+        platform->prompt.expect(QStringLiteral("jaya"));
+        QElapsedTimer timer;
+        timer.start();
+        click(tamu, "cmdFindFirst");
+        const qint64 elapsed = timer.elapsed();
+        QCOMPARE(tamu->box(2)->text(), QStringLiteral("Jaya"));
+        QVERIFY(resultWindow(QStringLiteral("frminfo"))->resultText().contains(QStringLiteral("  Record ke-100000\r\n")));
+        QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     }
 };
 
