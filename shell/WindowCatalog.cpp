@@ -1,6 +1,8 @@
 #include "shell/WindowCatalog.h"
 
 #include "platform/WindowRegistry.h"
+#include "records/frmpembelian.h"
+#include "records/frmtransaksi.h"
 #include "records/frmtamu.h"
 #include "reports/frmcetaklap.h"
 #include "reports/frmlaprek.h"
@@ -14,6 +16,8 @@ void WindowCatalog::registerAll()
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmmenu"), [] { return new frmmenu; });
     r.registerWindow(QStringLiteral("frmabout"), [] { return new frmabout; });
+    r.registerWindow(QStringLiteral("frmpembelian"), [] { return new frmpembelian; });
+    r.registerWindow(QStringLiteral("frmtransaksi"), [] { return new frmtransaksi; });
     r.registerWindow(QStringLiteral("frmtamu"), [] { return new frmtamu; });
     r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
     r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });

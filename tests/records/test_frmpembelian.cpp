@@ -1,0 +1,246 @@
+#include "TestDatabase.h"
+#include "TestPlatform.h"
+#include "WindowDriver.h"
+
+#include "records/DataControl.h"
+#include "records/frmpembelian.h"
+
+#include <QAbstractItemModel>
+#include <QLocale>
+#include <QTableView>
+#include <memory>
+
+using namespace WindowDriver;
+
+class TestFrmpembelian : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestPlatform> platform;
+
+    static frmpembelian *openWindow() { return open<frmpembelian>(QStringLiteral("frmpembelian")); }
+    static QComboBox *kinds(frmpembelian *w) { return w->findChild<QComboBox *>(QStringLiteral("Combo1")); }
+    static QList<QVariantMap> purchases()
+    {
+        return TestDatabase::rows(QStringLiteral("SELECT * FROM \"Pembelian\" ORDER BY rowid"));
+    }
+    static void addPurchase(const QString &name, double jumlah, double harga, double total)
+    {
+        TestDatabase::insert(QStringLiteral("Pembelian"), {{QStringLiteral("Tanggal"), QStringLiteral("2004-02-28")},
+                                                          {QStringLiteral("Nama"), name},
+                                                          {QStringLiteral("Jenis"), QStringLiteral("001 PERLENGKAPAN")},
+                                                          {QStringLiteral("Jumlah"), jumlah},
+                                                          {QStringLiteral("Harga"), harga},
+                                                          {QStringLiteral("Total"), total}});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        WindowRegistry::instance().registerWindow(QStringLiteral("frmpembelian"), [] { return new frmpembelian; });
+    }
+
+    void init()
+    {
+        platform.reset();
+        platform = std::make_unique<TestPlatform>();
+    }
+
+    void cleanup()
+    {
+        VERIFY_PLATFORM_CLEAN(*platform);
+        platform.reset();
+    }
+
+    void designAsSpecified()
+    {
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral(" "));
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 224, 192));
+        QCOMPARE(w->mainData().objectName(), QStringLiteral("adopembelian"));
+        QVERIFY(w->findChild<QTableView *>(QStringLiteral("DataGrid1")));
+        for (int i = 1; i <= 6; ++i) {
+            QCOMPARE(w->box(i)->objectName(), QStringLiteral("Text1_%1").arg(i));
+            QCOMPARE(w->box(i)->isVisible(), i != 3);
+        }
+        QComboBox *c = kinds(w);
+        QCOMPARE(c->count(), 3);
+        QCOMPARE(c->itemText(0), QStringLiteral("001 PERLENGKAPAN"));
+        QCOMPARE(c->itemText(1), QStringLiteral("002 PERAWTAN"));
+        QCOMPARE(c->itemText(2), QStringLiteral("003 SERVICE MAKAN"));
+        QVERIFY(button(w, "cmdRefresh")->isVisible());
+        QVERIFY(!button(w, "Command1"));
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(!w->box(i)->isReadOnly()); // editable until the first Simpan or Batal
+    }
+
+    void recordsAPurchase()
+    {
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        QCOMPARE(w->box(1)->text(), QStringLiteral("01/03/2004"));
+        QCOMPARE(focusName(w), QStringLiteral("Text1_2"));
+        type(w->box(2), QStringLiteral("Sabun"));
+        choose(kinds(w), 1);
+        type(w->box(4), QStringLiteral("3"));
+        type(w->box(5), QStringLiteral("2500"));
+        QCOMPARE(w->box(6)->text(), QStringLiteral("7500"));
+        QVERIFY(click(w, "cmdUpdate"));
+        const auto rows = purchases();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).value(QStringLiteral("Tanggal")).toString(), QStringLiteral("2004-03-01"));
+        QCOMPARE(rows.at(0).value(QStringLiteral("Nama")).toString(), QStringLiteral("Sabun"));
+        QCOMPARE(rows.at(0).value(QStringLiteral("Jenis")).toString(), QStringLiteral("002 PERAWTAN"));
+        QCOMPARE(rows.at(0).value(QStringLiteral("Jumlah")).toDouble(), 3.0);
+        QCOMPARE(rows.at(0).value(QStringLiteral("Harga")).toDouble(), 2500.0);
+        QCOMPARE(rows.at(0).value(QStringLiteral("Total")).toDouble(), 7500.0);
+        QVERIFY(button(w, "cmdAdd")->isEnabled());
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(w->box(i)->isReadOnly());
+        QVERIFY(!w->box(5)->isReadOnly());
+        QVERIFY(!w->box(6)->isReadOnly());
+    }
+
+    void totalRule_data()
+    {
+        QTest::addColumn<QString>("jumlah");
+        QTest::addColumn<QString>("harga");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("3 x 2500") << "3" << "2500" << "7500";
+        QTest::newRow("empty price") << "3" << "" << "0";
+        QTest::newRow("quantity with a unit word") << "2 buah" << "1000" << "2000";
+        QTest::newRow("fraction") << "1.5" << "3" << "4.5";
+    }
+
+    void totalRule()
+    {
+        QFETCH(QString, jumlah);
+        QFETCH(QString, harga);
+        QFETCH(QString, total);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(4), jumlah);
+        type(w->box(5), harga);
+        QCOMPARE(w->box(6)->text(), total);
+    }
+
+    void totalUsesTheDecimalSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(4), QStringLiteral("1.5"));
+        type(w->box(5), QStringLiteral("3"));
+        QCOMPARE(w->box(6)->text(), QStringLiteral("4,5"));
+    }
+
+    void simpanWithoutAKindFocusesThePicker()
+    {
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(2), QStringLiteral("Beras"));
+        type(w->box(4), QStringLiteral("1"));
+        platform->messages.expect();
+        QVERIFY(click(w, "cmdUpdate"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QCOMPARE(platform->messages.calls.at(0).text, QStringLiteral("Semua data harus diisi!"));
+        QCOMPARE(platform->messages.calls.at(0).icon, Messages::Icon::Critical);
+        QCOMPARE(focusName(w), QStringLiteral("Combo1"));
+        QCOMPARE(purchases().size(), 0);
+    }
+
+    void showingAnotherRecordWhileBrowsingKeepsItsTotal()
+    {
+        addPurchase(QStringLiteral("Sapu"), 2, 5000, 10000);
+        addPurchase(QStringLiteral("Lampu"), 2, 5000, 999); // stored total differs
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        w->grid()->selectRow(1);
+        QCOMPARE(w->box(6)->text(), QStringLiteral("999"));
+        choose(kinds(w), 2); // the picker changes nothing while browsing
+        QCOMPARE(w->box(3)->text(), QStringLiteral("001 PERLENGKAPAN"));
+        w->grid()->selectRow(0);
+        QCOMPARE(purchases().at(1).value(QStringLiteral("Total")).toDouble(), 999.0);
+        QCOMPARE(purchases().at(1).value(QStringLiteral("Jenis")).toString(), QStringLiteral("001 PERLENGKAPAN"));
+    }
+
+    void showingAnotherRecordWhileEditingRecomputesItsTotal()
+    {
+        addPurchase(QStringLiteral("Sapu"), 2, 5000, 10000);
+        addPurchase(QStringLiteral("Lampu"), 2, 5000, 999);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdEdit"));
+        w->grid()->selectRow(1);
+        QCOMPARE(w->box(6)->text(), QStringLiteral("10000"));
+        w->grid()->selectRow(0); // leaving the record writes it
+        QCOMPARE(purchases().at(1).value(QStringLiteral("Total")).toDouble(), 10000.0);
+    }
+
+    void duplicateKey()
+    {
+        TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX \"Pembelian_Nama\" ON \"Pembelian\" (\"Nama\")"));
+        addPurchase(QStringLiteral("Sapu"), 1, 1, 1);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(2), QStringLiteral("Sapu"));
+        choose(kinds(w), 0);
+        type(w->box(4), QStringLiteral("1"));
+        platform->messages.expect();
+        QVERIFY(click(w, "cmdUpdate"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QCOMPARE(platform->messages.calls.at(0).text,
+                 QStringLiteral("No Transaksi tersebut sudah ada.\r\nGanti dengan yang lain!"));
+        QCOMPARE(platform->messages.calls.at(0).title, QStringLiteral("No Transaksi Dobel?"));
+        QCOMPARE(focusName(w), QStringLiteral("Text1_1"));
+        // Still Adding; Tambah left the search bar enabled.
+        QVERIFY(button(w, "cmdUpdate")->isEnabled());
+        QVERIFY(w->picUtility()->isEnabled());
+        QCOMPARE(purchases().size(), 1);
+    }
+
+    void enterMovesAlongTheTabOrder_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Tanggal to Nama") << 1 << "Text1_2";
+        QTest::newRow("Nama to Jumlah") << 2 << "Text1_4";
+        QTest::newRow("Jumlah to Harga") << 4 << "Text1_5";
+        QTest::newRow("Harga is outside the Enter range") << 5 << "Text1_5";
+    }
+
+    void enterMovesAlongTheTabOrder()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, to);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        w->box(from)->setFocus();
+        QTest::keyClick(w->box(from), Qt::Key_Return);
+        QCOMPARE(focusName(w), to);
+    }
+
+    void tabOrder()
+    {
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdEdit")); // search bar disabled, editing buttons enabled
+        w->grid()->setFocus();
+        QStringList order;
+        for (int i = 0; i < 10; ++i) {
+            order << focusName(w);
+            platform->keystrokes.send(w, QStringLiteral("{Tab}"));
+        }
+        QCOMPARE(order.join(QLatin1Char(' ')),
+                 QStringLiteral("DataGrid1 Text1_1 Text1_2 Text1_4 Text1_5 Text1_6 cmdUpdate cmdCancel Combo1 DataGrid1"));
+    }
+};
+
+QTEST_MAIN(TestFrmpembelian)
+#include "test_frmpembelian.moc"
