@@ -4,6 +4,7 @@
 #include "platform/WindowRegistry.h"
 #include "reports/frmcetaklap.h"
 #include "reports/frmlaprek.h"
+#include "shell/WindowCatalog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -57,16 +58,33 @@ class TestReportWindow : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        WindowRegistry::instance().registerWindow(QStringLiteral("frmcetaklap"), [] { return new frmcetaklap; });
-        WindowRegistry::instance().registerWindow(QStringLiteral("frmlaprek"), [] { return new frmlaprek; });
-    }
+    void initTestCase() { WindowCatalog::registerAll(); }
     void init() { platform = std::make_unique<TestPlatform>(); }
     void cleanup()
     {
         VERIFY_PLATFORM_CLEAN(*platform);
         platform.reset();
+    }
+
+    void opensFromTheMainMenu_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Cetak Transaksi") << QStringLiteral("mncetaktrans") << QStringLiteral("frmcetaklap");
+        QTest::newRow("Cetak Rekapitulasi") << QStringLiteral("mnRekapitulasi") << QStringLiteral("frmlaprek");
+    }
+
+    void opensFromTheMainMenu()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, name);
+        QWidget *menu = WindowRegistry::instance().show(QStringLiteral("frmmenu"));
+        menu->findChild<QAction *>(item)->trigger();
+        auto *w = qobject_cast<ReportWindow *>(WindowRegistry::instance().existing(name));
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QVERIFY(menu->isVisible());
+        QVERIFY(child<QTimer>(w, "Timer1")->isActive());
     }
 
     void showsTheDayDateAndClockAtLoad_data()
