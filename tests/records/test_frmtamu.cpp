@@ -451,6 +451,25 @@ private slots:
         QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 2);
     }
 
+    void failedSimpanOfAnEditLeavesTheSearchBarEnabled()
+    {
+        TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX \"Tamu_KTP\" ON \"Tamu\" (\"No KTP/KTA\")"));
+        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        frmtamu *w = openWindow();
+        QVERIFY(w);
+        click(w, "cmdEdit");
+        QVERIFY(!w->picUtility()->isEnabled());
+        QTest::keyClicks(w->box(1), QStringLiteral("K2")); // replaces the selected K1
+        platform->messages.expect();
+        click(w, "cmdUpdate");
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QCOMPARE(platform->messages.calls.at(0).title, QStringLiteral("ID Tamu Dobel?"));
+        QVERIFY(button(w, "cmdUpdate")->isEnabled()); // still Editing
+        QVERIFY(w->picUtility()->isEnabled());
+        QVERIFY(button(w, "cmdFindFirst")->isEnabled());
+    }
+
     void otherWriteFailureShowsNumberAndDescription()
     {
         frmtamu *w = openWindow();

@@ -1,0 +1,68 @@
+#include "TestPlatform.h"
+#include "WindowDriver.h"
+
+#include "records/frmpembelian.h"
+#include "records/frmtamu.h"
+#include "records/frmtransaksi.h"
+#include "shell/WindowCatalog.h"
+
+#include <QAction>
+#include <memory>
+
+// The main window's menu shows the record windows.
+class TestRecordMenu : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestPlatform> platform;
+
+private slots:
+    void initTestCase() { WindowCatalog::registerAll(); }
+    void init()
+    {
+        platform.reset();
+        platform = std::make_unique<TestPlatform>();
+    }
+    void cleanup()
+    {
+        VERIFY_PLATFORM_CLEAN(*platform);
+        platform.reset();
+    }
+
+    void menuItemShowsItsWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("guests") << "mnDataTamu" << "Data &Tamu" << "frmtamu";
+        QTest::newRow("stays") << "mnZavav" << "Transaksi Penginapan" << "frmtransaksi";
+        QTest::newRow("purchases") << "mnPembelian" << "Transaksi Pembelian" << "frmpembelian";
+    }
+
+    void menuItemShowsItsWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, caption);
+        QFETCH(QString, window);
+        QWidget *menu = WindowRegistry::instance().show(QStringLiteral("frmmenu"));
+        QVERIFY(menu);
+        auto *action = menu->findChild<QAction *>(item);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        action->trigger();
+        QWidget *w = WindowRegistry::instance().existing(window);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QVERIFY(qobject_cast<RecordWindow *>(w));
+        QCOMPARE(w->objectName(), window);
+        // Keluar hides it; the menu shows the same window again.
+        QVERIFY(WindowDriver::click(w, "cmdClose"));
+        QVERIFY(!w->isVisible());
+        action->trigger();
+        QCOMPARE(WindowRegistry::instance().existing(window), w);
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestRecordMenu)
+#include "test_recordmenu.moc"
