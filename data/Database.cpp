@@ -3,6 +3,7 @@
 #include "data/DataError.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRandomGenerator>
 #include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -70,8 +76,12 @@ void Database::create(const QString &path)
 
     // Build the database under a temporary name and move it into place whole,
     // so a crash never leaves a half-made Zavav.mdb behind.
-    const QString temp = path + QStringLiteral(".baru");
-    QFile::remove(temp);
+    // The temporary name is this program's own, so two programs starting on
+    // one empty folder never build in each other's file.
+    const QString temp = QStringLiteral("%1.baru-%2-%3")
+                             .arg(path)
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate());
     try {
         withConnection(temp, QString(), [&](QSqlDatabase &db) {
             QSqlQuery q(db);
@@ -91,11 +101,16 @@ void Database::create(const QString &path)
     }
     QFile::remove(temp + QStringLiteral("-wal"));
     QFile::remove(temp + QStringLiteral("-shm"));
-    if (QFileInfo::exists(path) || !QFile::rename(temp, path)) {
-        QFile::remove(temp);
-        if (!QFileInfo::exists(path))
+    // Put it in place only if no other program did so meanwhile: a link
+    // never replaces an existing file, where a rename would.
+    const bool placed = ::link(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) == 0;
+    const int linkError = errno;
+    QFile::remove(temp);
+    if (!placed) {
+        if (linkError != EEXIST)
             throw DataError(DataError::CannotOpen,
-                            QStringLiteral("Berkas database %1 tidak dapat dibuat.").arg(QDir::toNativeSeparators(path)));
+                            QStringLiteral("Berkas database %1 tidak dapat dibuat (%2).")
+                                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(linkError))));
         verify(path); // another program made it first
     }
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Runs each case and its reference several times and prints one table:
+// case, ours, reference, ratio, target (medians, in milliseconds).
+class BenchTable
+{
+public:
+    explicit BenchTable(int runs) : m_runs(runs) {}
+
+    // prepare runs before every timed run and is not timed.
+    void add(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
+             const std::function<void()> &reference, double targetRatio, const QString &note = QString());
+    // A case with an absolute target in milliseconds and no reference.
+    void addAbsolute(const QString &name, const std::function<double()> &measureMs, double targetMs,
+                     const QString &note = QString());
+
+    QString markdown() const;
+    bool allMet() const;
+
+private:
+    struct Row
+    {
+        QString name;
+        double ours;
+        double reference; // < 0: none
+        QString target;
+        bool met;
+        QString note;
+    };
+    double median(const std::function<void()> &prepare, const std::function<void()> &work) const;
+
+    int m_runs;
+    QList<Row> m_rows;
+};

@@ -1,0 +1,326 @@
+// Measures the program on years of data, each case beside a reference made
+// in the same run, and prints one table (medians of several runs).
+//   penginapan_bench [--runs N] [--out FILE]
+
+#include "BenchData.h"
+#include "BenchTable.h"
+
+#include "data/Connection.h"
+#include "data/DataFolder.h"
+#include "data/ReportQuery.h"
+#include "data/TextForms.h"
+#include "platform/FixedClock.h"
+#include "platform/Platform.h"
+#include "platform/QtKeystrokes.h"
+#include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrinter.h"
+#include "platform/ScriptedPrompt.h"
+#include "platform/WindowRegistry.h"
+#include "records/RecordWindow.h"
+#include "reports/BarisLaporan.h"
+#include "reports/ReceiptsReport.h"
+#include "reports/frmcetaklap.h"
+#include "reports/frmlaprek.h"
+#include "shell/WindowCatalog.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <memory>
+#include <vector>
+
+namespace {
+
+volatile qint64 g_sink = 0;
+
+// Reads a whole table with one prepared SELECT * into memory.
+void readTable(const QString &table)
+{
+    const QString name = QStringLiteral("bench-reference");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(DataFolder::databasePath());
+        db.open();
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+        q.exec();
+        std::vector<QVariant> cells;
+        const int columns = q.record().count();
+        while (q.next())
+            for (int c = 0; c < columns; ++c)
+                cells.push_back(q.value(c));
+        g_sink += qint64(cells.size());
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+qint64 peakKilobytes(qint64 pid = 0)
+{
+    QFile status(pid ? QStringLiteral("/proc/%1/status").arg(pid) : QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+class BenchPlatform
+{
+public:
+    BenchPlatform() : clock(QDateTime(QDate(2004, 3, 1), QTime(10, 0)))
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        Platform::setMessages(&messages);
+        Platform::setPrompt(&prompt);
+        Platform::setFileDialogs(&files);
+        Platform::setKeystrokes(&keys);
+        Platform::setClock(&clock);
+        Platform::setPrinter(&printer);
+    }
+    ScriptedMessages messages;
+    ScriptedPrompt prompt;
+    ScriptedFileDialogs files;
+    QtKeystrokes keys;
+    FixedClock clock;
+    ScriptedPrinter printer;
+};
+
+QTableView *gridOf(QWidget *w)
+{
+    return w->findChild<QTableView *>();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per case."), QStringLiteral("N"), QStringLiteral("5"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Write the table to FILE."), QStringLiteral("FILE"));
+    parser.addOptions({runsOption, outOption});
+    parser.addHelpOption();
+    parser.process(app);
+    const int runs = qMax(1, parser.value(runsOption).toInt());
+
+    BenchPlatform platform;
+    WindowCatalog::registerAll();
+    WindowRegistry &registry = WindowRegistry::instance();
+    BenchTable table(runs);
+    QTextStream out(stdout);
+
+    // Record windows, search and saving on 100,000 rows a table.
+    QTemporaryDir big;
+    DataFolder::setRoot(big.path());
+    out << "making 100,000 rows in each table...\n";
+    out.flush();
+    BenchData::guests(99999);
+    BenchData::lastGuestNamed(QStringLiteral("Zulaikha Terakhir"));
+    BenchData::stays(100000);
+    BenchData::purchases(100000);
+
+    const QList<QPair<QString, QString>> windows = {{QStringLiteral("frmtamu"), QStringLiteral("Tamu")},
+                                                    {QStringLiteral("frmtransaksi"), QStringLiteral("Transaksi")},
+                                                    {QStringLiteral("frmpembelian"), QStringLiteral("Pembelian")}};
+    for (const auto &[window, tableName] : windows) {
+        table.add(QStringLiteral("Open %1 on 100,000 rows").arg(window), [&, w = window] { registry.unload(w); },
+                  [&, w = window] {
+                      QWidget *shown = registry.show(w);
+                      QCoreApplication::processEvents();
+                      if (gridOf(shown)->model()->rowCount() == 0)
+                          qFatal("%s shows no rows", qPrintable(w));
+                  },
+                  [&, t = tableName] { readTable(t); }, 2.0,
+                  window == QLatin1String("frmtransaksi") ? QStringLiteral("reads Tamu too, for the guest navigator")
+                                                          : QString());
+        registry.unload(window);
+    }
+
+    {
+        // The texts the search examines, read beforehand for the plain loop.
+        QStringList texts;
+        {
+            Connection c(DataFolder::databasePath());
+            QSqlQuery q(c.database());
+            q.exec(QStringLiteral("SELECT NoKamar, \"No KTP/KTA\", Nama, Alamat, Checkin FROM Tamu ORDER BY rowid"));
+            while (q.next()) {
+                texts << q.value(0).toString() << q.value(1).toString() << q.value(2).toString() << q.value(3).toString()
+                      << TextForms::displayText(FieldType::Date, q.value(4));
+            }
+        }
+        table.add(QStringLiteral("Find First matching the last of 100,000 guests"),
+                  [&] {
+                      registry.unload(QStringLiteral("frmtamu"));
+                      registry.unload(QStringLiteral("frminfo"));
+                      registry.show(QStringLiteral("frmtamu"));
+                      platform.prompt.expect(QStringLiteral("zulaikha"));
+                  },
+                  [&] {
+                      QWidget *w = registry.existing(QStringLiteral("frmtamu"));
+                      w->findChild<QPushButton *>(QStringLiteral("cmdFindFirst"))->click();
+                      if (!registry.existing(QStringLiteral("frminfo")))
+                          qFatal("the search found nothing");
+                  },
+                  [&] {
+                      int found = -1;
+                      for (int i = 0; i < texts.size() && found < 0; ++i)
+                          if (texts.at(i).toUpper().contains(QStringLiteral("ZULAIKHA")))
+                              found = i;
+                      g_sink += found;
+                  },
+                  2.0);
+        registry.unloadAll();
+    }
+
+    {
+        auto *guests = qobject_cast<RecordWindow *>(registry.show(QStringLiteral("frmtamu")));
+        int n = 0;
+        table.add(QStringLiteral("Save one new guest (durable) beside 100,000"), nullptr,
+                  [&] {
+                      guests->button(QStringLiteral("cmdAdd"))->click();
+                      for (int box = 1; box <= 6; ++box)
+                          guests->box(box)->setText(box == 4 ? QStringLiteral("01/03/2004") : QStringLiteral("Baru %1").arg(n));
+                      auto *rooms = guests->findChild<QComboBox *>(QStringLiteral("Combo1"));
+                      rooms->setCurrentIndex(3);
+                      emit rooms->activated(3);
+                      guests->button(QStringLiteral("cmdUpdate"))->click();
+                      if (!guests->button(QStringLiteral("cmdAdd"))->isEnabled())
+                          qFatal("the save did not land");
+                      ++n;
+                  },
+                  [&] {
+                      Connection c(DataFolder::databasePath());
+                      QSqlDatabase db = c.database();
+                      db.transaction();
+                      QSqlQuery q(db);
+                      q.prepare(QStringLiteral("INSERT INTO Tamu (\"No KTP/KTA\", Nama, Alamat, Kota, \"No Telpon\", Checkin, NoKamar, Harga, Status)"
+                                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                      for (const QVariant &v : {QVariant(QStringLiteral("K")), QVariant(QStringLiteral("N")), QVariant(QStringLiteral("A")),
+                                                QVariant(QStringLiteral("Kota")), QVariant(QStringLiteral("0812")),
+                                                QVariant(QStringLiteral("2004-03-01")), QVariant(QStringLiteral("PM 04")), QVariant(60000),
+                                                QVariant(QStringLiteral("Isi"))})
+                          q.addBindValue(v);
+                      q.exec();
+                      db.commit();
+                  },
+                  1.5, QStringLiteral("reference opens its own connection each run"));
+        registry.unloadAll();
+    }
+
+    // The receipts report at the most rows its layout holds.
+    QTemporaryDir report;
+    DataFolder::setRoot(report.path());
+    BenchData::stays(999);
+    {
+        auto *w = qobject_cast<frmcetaklap *>(registry.show(QStringLiteral("frmcetaklap")));
+        table.add(QStringLiteral("Receipts report \"Semua Data\", 999 rows"), nullptr,
+                  [&] { w->TampilData(QStringLiteral("SEMUA DATA")); },
+                  [&] {
+                      Connection c(DataFolder::databasePath());
+                      ReportQuery q(c, ReportQuery::Category::All);
+                      ReceiptsReport text(QString(), QStringLiteral("SEMUA DATA"), QStringLiteral("Senin"), QDate(2004, 3, 1));
+                      QString all = text.header();
+                      while (q.next())
+                          all += text.row(BarisLaporan::fromRecord([&](const QString &f) { return q.value(f); }));
+                      all += text.closing();
+                      QFile f(report.filePath(QStringLiteral("reference.txt")));
+                      f.open(QIODevice::WriteOnly);
+                      f.write(all.toUtf8());
+                  },
+                  3.0);
+        registry.unloadAll();
+    }
+
+    // The recapitulation over a million stays.
+    QTemporaryDir million;
+    DataFolder::setRoot(million.path());
+    out << "making 1,000,000 stays...\n";
+    out.flush();
+    BenchData::stays(1000000);
+    {
+        auto *w = qobject_cast<frmlaprek *>(registry.show(QStringLiteral("frmlaprek")));
+        qint64 growth = 0;
+        table.add(QStringLiteral("Recapitulation, 1,000,000 stays"), [&] { resetPeak(); },
+                  [&] {
+                      const qint64 before = peakKilobytes();
+                      w->TampilData(QStringLiteral("SEMUA DATA"));
+                      growth = qMax(growth, peakKilobytes() - before);
+                  },
+                  [&] {
+                      Connection c(DataFolder::databasePath());
+                      QSqlQuery q(c.database());
+                      q.exec(QStringLiteral("SELECT sum(Lama * JumlahOrang * HargaSewa), sum(Pengeluaran),"
+                                            " sum(Lama * JumlahOrang * HargaSewa - Pengeluaran) FROM Transaksi"));
+                      q.next();
+                      g_sink += q.value(0).toLongLong();
+                  },
+                  2.0);
+        out << "recapitulation peak memory growth: " << growth / 1024.0 << " MB\n";
+        registry.unloadAll();
+    }
+
+    // Start-up of the real program on an empty data folder, until its main
+    // window shows (the program makes its database right after showing it).
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../shell/penginapan");
+    qint64 startupPeak = 0;
+    table.addAbsolute(QStringLiteral("Start-up until the main window shows"), [&] {
+        QTemporaryDir empty;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        QElapsedTimer t;
+        t.start();
+        p.start(program, {QStringLiteral("--data"), empty.path()});
+        const QString db = empty.filePath(QStringLiteral("Database/Zavav.mdb"));
+        while (!QFile::exists(db) && t.elapsed() < 10000)
+            QThread::usleep(500);
+        const double ms = double(t.nsecsElapsed()) / 1e6;
+        startupPeak = qMax(startupPeak, peakKilobytes(p.processId()));
+        p.kill();
+        p.waitForFinished();
+        return ms;
+    }, 500.0);
+    out << "start-up peak memory: " << startupPeak / 1024.0 << " MB\n\n";
+
+    QString result;
+    QTextStream r(&result);
+    r << table.markdown() << "\n";
+    r << "Start-up peak memory (VmHWM): " << QString::number(startupPeak / 1024.0, 'f', 1) << " MB.\n";
+    r << "Machine: " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount() << " cores; medians of "
+      << runs << " runs.\n";
+    out << result;
+    if (parser.isSet(outOption)) {
+        QSaveFile f(parser.value(outOption));
+        f.open(QIODevice::WriteOnly);
+        f.write(result.toUtf8());
+        f.commit();
+    }
+    return table.allMet() ? 0 : 1;
+}
