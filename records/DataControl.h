@@ -30,7 +30,6 @@ public:
     // Boxes bound in this order are shown in this order; bind a box before
     // the window connects its own rules to the box's text changes.
     void bind(QLineEdit *box, const QString &field);
-    QString fieldOf(const QLineEdit *box) const;
 
     // Reads the table again; opens the database file the first time.
     void refresh();

@@ -346,7 +346,9 @@ bool RecordWindow::eventFilter(QObject *watched, QEvent *event)
         const int index = *found;
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->text().isEmpty()) {
+            // Tab moves the focus and gives the box no character.
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            if (!key->text().isEmpty() && !tab) {
                 if (key->text() == QLatin1String("\r") && m_settings.enter.contains(index))
                     Platform::keystrokes().send(this, QStringLiteral("{Tab}"));
                 keyPressed(index);

@@ -246,6 +246,28 @@ private slots:
         QCOMPARE(w->box(0)->text(), QString());
     }
 
+    void everyCharacterKeySetsTheCheckinDate_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("checkin");
+        QTest::newRow("a letter") << int(Qt::Key_A) << "01/03/2004";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "01/03/2004";
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "01/03/2004";
+        QTest::newRow("Tab gives no character") << int(Qt::Key_Tab) << "";
+        QTest::newRow("an arrow gives no character") << int(Qt::Key_Left) << "";
+    }
+
+    void everyCharacterKeySetsTheCheckinDate()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, checkin);
+        frmtamu *w = openWindow();
+        QVERIFY(w);
+        click(w, "cmdAdd");
+        QTest::keyClick(w->box(2), Qt::Key(key));
+        QCOMPARE(w->box(4)->text(), checkin);
+    }
+
     void simpanStopsAtTheLowestEmptyBox_data()
     {
         QTest::addColumn<QString>("leaveEmpty"); // boxes left empty, by label
