@@ -3,7 +3,9 @@
 
 #include "platform/WindowRegistry.h"
 #include "records/RecordWindow.h"
+#include "records/frmpembelian.h"
 #include "records/frmtamu.h"
+#include "records/frmtransaksi.h"
 #include "search/InfoMirror.h"
 #include "search/frminfo.h"
 #include "search/frminfo2.h"
@@ -74,6 +76,8 @@ private slots:
     {
         WindowRegistry &r = WindowRegistry::instance();
         r.registerWindow(QStringLiteral("frmtamu"), [] { return new frmtamu; });
+        r.registerWindow(QStringLiteral("frmtransaksi"), [] { return new frmtransaksi; });
+        r.registerWindow(QStringLiteral("frmpembelian"), [] { return new frmpembelian; });
         r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
         r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });
     }
@@ -155,6 +159,59 @@ private slots:
         QCOMPARE(tamu->box(2)->text(), QStringLiteral("Jaya"));
         QVERIFY(resultWindow(QStringLiteral("frminfo"))->resultText().contains(QStringLiteral("  Record ke-100000\r\n")));
         QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    }
+
+    void transactionAndPurchaseWindowsShareOneResultText()
+    {
+        // The guest the transaction window's boxes show is not the one the
+        // transaction copied: the search reports the transaction's own copies.
+        addGuest(QStringLiteral("Budi"), QStringLiteral("Jl. Mawar 1"));
+        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
+                                                          {QStringLiteral("No ID"), QStringLiteral("9")},
+                                                          {QStringLiteral("No KTP/KTA"), QStringLiteral("KTP-9")},
+                                                          {QStringLiteral("Nama"), QStringLiteral("Jaya Abadi")},
+                                                          {QStringLiteral("Alamat"), QStringLiteral("Jl. Jaya 5")}});
+        TestDatabase::insert(QStringLiteral("Pembelian"), {{QStringLiteral("Tanggal"), QStringLiteral("2004-03-01")},
+                                                          {QStringLiteral("Nama"), QStringLiteral("Sabun")},
+                                                          {QStringLiteral("Jenis"), QStringLiteral("Toko Jaya")},
+                                                          {QStringLiteral("Jumlah"), 2}});
+        const QString purchase = QStringLiteral("Ditemukan data 'JAYA' pada:\r\n"
+                                                "---------------------------\r\n"
+                                                "\r\n"
+                                                "  Record ke-1\r\n"
+                                                "  - Nama field: Jenis\r\n"
+                                                "  - Isi field : Toko Jaya\r\n"
+                                                "  - Kolom ke  : 4 di tabel.\r\n");
+        const QString transaction = QStringLiteral("Ditemukan data 'JAYA' pada:\r\n"
+                                                   "---------------------------\r\n"
+                                                   "\r\n"
+                                                   "  Record ke-1\r\n"
+                                                   "  - Nama field: Nama\r\n"
+                                                   "  - Isi field : Jaya Abadi\r\n"
+                                                   "  - Kolom ke  : 4 di tabel.\r\n"
+                                                   "\r\n"
+                                                   "  Record ke-1\r\n"
+                                                   "  - Nama field: Alamat\r\n"
+                                                   "  - Isi field : Jl. Jaya 5\r\n"
+                                                   "  - Kolom ke  : 5 di tabel.\r\n");
+
+        RecordWindow *pembelian = show(QStringLiteral("frmpembelian"));
+        QVERIFY(pembelian);
+        platform->prompt.expect(QStringLiteral("jaya"));
+        click(pembelian, "cmdFindFirst");
+        SearchResultWindow *info2 = resultWindow(QStringLiteral("frminfo2"));
+        QCOMPARE(info2->resultText(), purchase);
+
+        RecordWindow *transaksi = show(QStringLiteral("frmtransaksi"));
+        QVERIFY(transaksi);
+        QCOMPARE(transaksi->box(3)->text(), QStringLiteral("Budi"));
+        platform->prompt.expect(QStringLiteral("jaya"));
+        click(transaksi, "cmdFindFirst");
+        QCOMPARE(info2->resultText(), purchase + transaction);
+
+        platform->messages.expect(Messages::Answer::Yes);
+        click(pembelian, "cmdClearSearch");
+        QCOMPARE(info2->resultText(), QString());
     }
 };
 
