@@ -142,17 +142,20 @@ private slots:
             QCOMPARE(b->text(), caption);
     }
 
-    void paneAndTabOrder_data()
+    void designedSizePaneAndTabOrder_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("frminfo") << "frminfo";
-        QTest::newRow("frminfo2") << "frminfo2";
+        QTest::addColumn<QSize>("twips");
+        QTest::newRow("frminfo") << "frminfo" << QSize(7560, 7320);
+        QTest::newRow("frminfo2") << "frminfo2" << QSize(7590, 7470);
     }
-    void paneAndTabOrder()
+    void designedSizePaneAndTabOrder()
     {
         QFETCH(QString, window);
+        QFETCH(QSize, twips);
         QWidget *w = WindowRegistry::instance().window(window);
         QCOMPARE(w->windowTitle(), QStringLiteral("PENGINAPAN RERAR MERBALUNTA KALISOR"));
+        QCOMPARE(w->size(), QSize(Twips::toPixels(twips.width()), Twips::toPixels(twips.height())));
         QPlainTextEdit *pane = paneOf(window);
         QVERIFY(pane->isReadOnly());
         QCOMPARE(pane->toPlainText(), QString());
