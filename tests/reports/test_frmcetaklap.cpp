@@ -95,6 +95,7 @@ private slots:
         QCOMPARE(window->paneText(), exampleReport());
         QCOMPARE(reportFile(), (exampleReport() + QStringLiteral("\r\n")).toUtf8());
         QCOMPARE(panel3(), QStringLiteral("Tamu"));
+        QCOMPARE(window->findChild<QProgressBar *>(QStringLiteral("prgBar1"))->maximum(), 2);
         verifyRecovered();
     }
 

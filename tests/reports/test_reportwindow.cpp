@@ -336,6 +336,12 @@ private slots:
         child<QAction>(w, "mnCetak")->trigger();
         QCOMPARE(platform->printer.jobs.size(), 1);
         QCOMPARE(platform->printer.jobs[0].text, QStringLiteral("Laporan lama\r\n\r\n"));
+
+        // No kept the text: it prints again.
+        platform->messages.expect(Messages::Answer::No);
+        QTest::mouseClick(child<QPushButton>(w, "cmdCetak"), Qt::LeftButton);
+        QCOMPARE(platform->printer.jobs.size(), 2);
+        QCOMPARE(platform->printer.jobs[1].text, platform->printer.jobs[0].text);
     }
 
     void ownsItsConnectionWhileLoaded_data() { windows(); }
