@@ -17,8 +17,9 @@ Connection::Connection(const QString &path)
     Database::ensure(path);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+        db.setDatabaseName(Database::connectName(path, &options));
+        db.setConnectOptions(options);
         if (!db.open()) {
             const DataError error = DataError::fromSql(db.lastError(), QStringLiteral("Membuka %1").arg(path));
             db = QSqlDatabase();

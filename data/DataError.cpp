@@ -33,7 +33,7 @@ DataError DataError::fromSql(const QSqlError &error, const QString &context)
     case 8: // SQLITE_READONLY
     case 14: // SQLITE_CANTOPEN
     case 23: // SQLITE_AUTH
-        return DataError(CannotOpen, context + QStringLiteral(": database tidak dapat dibuka atau ditulis") + suffix);
+        return DataError(CannotOpen, context + QStringLiteral(": database tidak dapat dibuka atau ditulis (folder data hanya-baca atau tanpa izin?)") + suffix);
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
         return DataError(NotOurDatabase, context + QStringLiteral(": database rusak") + suffix);

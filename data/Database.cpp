@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QRandomGenerator>
+#include <QUrl>
 #include <QtEndian>
 
 #include <cerrno>
@@ -33,8 +34,9 @@ void withConnection(const QString &path, const QString &options, Work work)
     const QString name = QStringLiteral("penginapan-check-%1").arg(++counter);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(options);
+        QString opts = options;
+        db.setDatabaseName(Database::connectName(path, &opts));
+        db.setConnectOptions(opts);
         try {
             if (!db.open())
                 throw DataError::fromSql(db.lastError(), QStringLiteral("Membuka %1").arg(path));
@@ -57,6 +59,19 @@ void exec(QSqlQuery &q, const QString &sql, const QString &path)
 }
 
 } // namespace
+
+QString Database::connectName(const QString &path, QString *options)
+{
+    if (QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+        return path;
+    QStringList opts = options->split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    opts.removeAll(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    opts << QStringLiteral("QSQLITE_OPEN_READONLY") << QStringLiteral("QSQLITE_OPEN_URI");
+    *options = opts.join(QLatin1Char(';'));
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    url.setQuery(QStringLiteral("immutable=1"));
+    return url.toString(QUrl::FullyEncoded);
+}
 
 void Database::ensure(const QString &path)
 {

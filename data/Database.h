@@ -11,6 +11,11 @@ public:
     // that it is ours. Throws DataError naming the file and what is wrong.
     static void ensure(const QString &path);
 
+    // A database in a folder that cannot be written is opened read-only and
+    // as unchanging: the store then needs no files of its own beside it.
+    // Gives the name and options to open the file with.
+    static QString connectName(const QString &path, QString *options);
+
 private:
     static void create(const QString &path);
     static void verify(const QString &path);

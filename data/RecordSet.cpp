@@ -71,7 +71,7 @@ void RecordSet::requireOpen() const
 {
     if (!m_connection)
         throw DataError(DataError::StoreFailure,
-                        QStringLiteral("Data tabel %1 belum dibuka.").arg(m_table.name));
+                        QStringLiteral("Tabel %1 belum terbuka karena database tidak dapat dibuka.").arg(m_table.name));
 }
 
 void RecordSet::requireCurrent() const

@@ -1,0 +1,268 @@
+#include "TestDatabase.h"
+#include "TestPlatform.h"
+
+#include "../records/WindowDriver.h"
+
+#include "data/DataFolder.h"
+#include "platform/WindowRegistry.h"
+#include "records/RecordWindow.h"
+#include "reports/frmcetaklap.h"
+#include "shell/WindowCatalog.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+#include <memory>
+
+using namespace WindowDriver;
+
+// Broken files and folders: the program says what is wrong, keeps working
+// where it can, and never changes a file it cannot read as its own.
+class TestBrokenFiles : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestPlatform> platform;
+    QString mountPoint;
+    int broken = 0;
+
+    static QByteArray hashOf(const QString &path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray();
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    }
+
+    static bool run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+
+    // A small tmpfs as the data folder; false when this machine lets no test
+    // mount one.
+    bool mountDataFolder(const QString &size)
+    {
+        mountPoint = platform->path(QStringLiteral("mnt"));
+        QDir().mkpath(mountPoint);
+        if (!run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                           QStringLiteral("size=") + size, QStringLiteral("tmpfs"), mountPoint})) {
+            mountPoint.clear();
+            return false;
+        }
+        DataFolder::setRoot(mountPoint);
+        return true;
+    }
+
+    // Tambah and a guest typed in; the room picker moves every time, so that
+    // it fills the room and price.
+    RecordWindow *guestWindowWithOneTry(const QString &name)
+    {
+        auto *w = open<RecordWindow>(QStringLiteral("frmtamu"));
+        if (!w || !click(w, "cmdAdd"))
+            return nullptr;
+        type(w->box(2), name);
+        for (int i : {1, 3, 5, 6})
+            w->box(i)->setText(QString(2000, QLatin1Char('x')));
+        auto *rooms = w->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        choose(rooms, rooms->currentIndex() == 0 ? 1 : 0);
+        return w;
+    }
+
+    // One message, naming what is wrong; the answer was scripted.
+    void expectOneMessage(const QString &mustContain)
+    {
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QVERIFY2(platform->messages.calls.first().text.contains(mustContain),
+                 qPrintable(platform->messages.calls.first().text));
+        platform->messages.calls.clear();
+    }
+
+private slots:
+    void initTestCase() { WindowCatalog::registerAll(); }
+    void init() { platform = std::make_unique<TestPlatform>(); }
+    void cleanup()
+    {
+        VERIFY_PLATFORM_CLEAN(*platform);
+        platform.reset();
+        if (!mountPoint.isEmpty())
+            run(QStringLiteral("umount"), {QStringLiteral("-l"), mountPoint});
+        mountPoint.clear();
+    }
+    void cleanupTestCase() { qInfo("files and folders broken: %d", broken); }
+
+    void databaseThatIsNotOursIsNamedAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("text file") << QStringLiteral("text");
+        QTest::newRow("truncated copy") << QStringLiteral("truncated");
+        QTest::newRow("cannot be read") << QStringLiteral("unreadable");
+    }
+
+    void databaseThatIsNotOursIsNamedAndLeftAlone()
+    {
+        QFETCH(QString, how);
+        ++broken;
+        const QString path = DataFolder::databasePath();
+        if (how == QLatin1String("text")) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("No KTP;Nama\r\n1;Budi\r\n");
+        } else if (how == QLatin1String("truncated")) {
+            for (int i = 0; i < 300; ++i)
+                TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QString(300, QLatin1Char('n'))}});
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() / 3));
+        } else {
+            QVERIFY(QDir().mkpath(path)); // a folder where the file should be: no one can read it as a file
+        }
+        const QByteArray before = hashOf(path);
+
+        // Every window that needs the database says which file is wrong and
+        // stays usable; the main window does not need it at all.
+        const QString shown = QDir::toNativeSeparators(path);
+        for (const char *name : {"frmtamu", "frmtransaksi", "frmpembelian", "frmcetaklap", "frmlaprek"}) {
+            platform->messages.expect();
+            if (QLatin1String(name) == QLatin1String("frmtransaksi"))
+                platform->messages.expect(); // its guest navigator opens the file too
+            QWidget *w = WindowRegistry::instance().show(QLatin1String(name));
+            QVERIFY(w);
+            QVERIFY(!platform->messages.calls.isEmpty());
+            for (const auto &call : platform->messages.calls)
+                QVERIFY2(call.text.contains(shown), qPrintable(call.text));
+            platform->messages.reset();
+        }
+        auto *guests = qobject_cast<RecordWindow *>(WindowRegistry::instance().existing(QStringLiteral("frmtamu")));
+        platform->messages.expect();
+        QVERIFY(click(guests, "cmdAdd"));
+        platform->messages.reset();
+        QCOMPARE(hashOf(path), before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+    }
+
+    void reportFileThatCannotBeWrittenIsReportedAndTheWindowRecovers()
+    {
+        ++broken;
+        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
+                                                          {QStringLiteral("Nama"), QStringLiteral("Budi")},
+                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                                          {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
+                                                          {QStringLiteral("HargaSewa"), 60000},
+                                                          {QStringLiteral("Lama"), 2},
+                                                          {QStringLiteral("JumlahOrang"), 1},
+                                                          {QStringLiteral("Pengeluaran"), 0.0}});
+        QVERIFY(QDir().mkpath(DataFolder::reportFilePath())); // Lap.txt is a folder
+        auto *w = open<frmcetaklap>(QStringLiteral("frmcetaklap"));
+        platform->messages.expect();
+        w->TampilData(QStringLiteral("SEMUA DATA"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QVERIFY(!platform->messages.calls.first().text.trimmed().isEmpty());
+        platform->messages.calls.clear();
+        QVERIFY(w->findChild<QPlainTextEdit *>(QStringLiteral("rtfLap1"))->isVisible());
+
+        // Once the file can be written again the next build works.
+        QVERIFY(QDir().rmdir(DataFolder::reportFilePath()));
+        w->TampilData(QStringLiteral("SEMUA DATA"));
+        QVERIFY(QFile(DataFolder::reportFilePath()).size() > 0);
+    }
+
+    void searchWithoutAMirrorFileStillFinds_data()
+    {
+        QTest::addColumn<bool>("deleteCurrentDirectory");
+        QTest::newRow("Info.txt cannot be written") << false;
+        QTest::newRow("current directory deleted") << true;
+    }
+
+    void searchWithoutAMirrorFileStillFinds()
+    {
+        QFETCH(bool, deleteCurrentDirectory);
+        ++broken;
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Jaya")}});
+        const QString here = QDir::currentPath();
+        const QString cwd = platform->path(QStringLiteral("cwd"));
+        QVERIFY(QDir().mkpath(cwd));
+        QVERIFY(QDir::setCurrent(cwd));
+        if (deleteCurrentDirectory)
+            QVERIFY(QDir().rmdir(cwd));
+        else
+            QVERIFY(QDir().mkpath(cwd + QStringLiteral("/Info.txt")));
+        QWidget *w = WindowRegistry::instance().show(QStringLiteral("frmtamu"));
+        platform->prompt.expect(QStringLiteral("jaya"));
+        QVERIFY(click(w, "cmdFindFirst"));
+        QDir::setCurrent(here);
+        QWidget *info = WindowRegistry::instance().existing(QStringLiteral("frminfo"));
+        QVERIFY(info && info->isVisible());
+        const QString text = info->findChild<QPlainTextEdit *>()->toPlainText();
+        QVERIFY2(text.contains(QLatin1String("Isi field : Jaya")), qPrintable(text));
+    }
+
+    void readOnlyDataFolderSaysSoAndKeepsThePendingRow()
+    {
+        if (!mountDataFolder(QStringLiteral("8m")))
+            QSKIP("this machine lets no test mount a file system; the read-only data folder is not tried");
+        ++broken;
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Lama")}});
+        QVERIFY(run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), mountPoint}));
+        const QByteArray before = hashOf(DataFolder::databasePath());
+
+        platform->messages.expect(); // the window may say at once that it cannot open the file
+        RecordWindow *w = guestWindowWithOneTry(QStringLiteral("Baru"));
+        QVERIFY(w);
+        platform->messages.reset();
+        platform->messages.expect();
+        QVERIFY(click(w, "cmdUpdate"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        qInfo("read-only data folder: %s", qPrintable(platform->messages.calls.first().text));
+        QVERIFY(!platform->messages.calls.first().text.contains(QLatin1String("sudah ada")));
+        QVERIFY(button(w, "cmdUpdate")->isEnabled()); // the row is still pending
+        QCOMPARE(w->box(2)->text(), QStringLiteral("Baru"));
+        platform->messages.reset();
+        QCOMPARE(hashOf(DataFolder::databasePath()), before);
+    }
+
+    void fullDiskSaysSoAndLosesNoEarlierSave()
+    {
+        if (!mountDataFolder(QStringLiteral("600k")))
+            QSKIP("this machine lets no test mount a file system; the full disk is not tried");
+        ++broken;
+        QStringList saved;
+        RecordWindow *w = nullptr;
+        for (int i = 0; i < 2000; ++i) {
+            const QString name = QStringLiteral("Tamu %1").arg(i);
+            w = guestWindowWithOneTry(name);
+            QVERIFY(w);
+            platform->messages.expect();
+            QVERIFY(click(w, "cmdUpdate"));
+            if (!platform->messages.calls.isEmpty())
+                break;
+            platform->messages.reset();
+            saved << name;
+        }
+        QVERIFY2(!platform->messages.calls.isEmpty(), "the disk never filled up");
+        const QString text = platform->messages.calls.first().text;
+        qInfo("full disk after %lld saves: %s", qlonglong(saved.size()), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("disk penuh")) || text.contains(QLatin1String("baca/tulis")), qPrintable(text));
+        QVERIFY(button(w, "cmdUpdate")->isEnabled());
+        platform->messages.reset();
+        QVERIFY(click(w, "cmdCancel"));
+
+        const QList<QVariantMap> rows = TestDatabase::rows(QStringLiteral("SELECT Nama FROM Tamu"));
+        QStringList stored;
+        for (const QVariantMap &r : rows)
+            stored << r.value(QStringLiteral("Nama")).toString();
+        QCOMPARE(stored, saved);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("PRAGMA integrity_check")).first().first().toString(), QStringLiteral("ok"));
+    }
+};
+
+QTEST_MAIN(TestBrokenFiles)
+#include "test_brokenfiles.moc"
