@@ -22,6 +22,14 @@ void DataControl::bind(QLineEdit *box, const QString &field)
             [this, box, column](const QString &text) { boxChanged(box, column, text); });
 }
 
+QString DataControl::fieldOf(const QLineEdit *box) const
+{
+    for (const Binding &b : m_bindings)
+        if (b.box == box)
+            return m_records.table().fields.at(b.column).name;
+    return QString();
+}
+
 void DataControl::refresh()
 {
     if (m_records.isOpen())

@@ -30,6 +30,8 @@ public:
     // Boxes bound in this order are shown in this order; bind a box before
     // the window connects its own rules to the box's text changes.
     void bind(QLineEdit *box, const QString &field);
+    // The field a box shows; empty for a box not bound here.
+    QString fieldOf(const QLineEdit *box) const;
 
     // Reads the table again; opens the database file the first time.
     void refresh();

@@ -419,6 +419,8 @@ private slots:
     {
         addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
         addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        QWidget mainWindow; // another window keeps the program running
+        mainWindow.show();
         frmtamu *w = openWindow();
         QVERIFY(w);
         w->grid()->selectRow(1);
@@ -430,6 +432,15 @@ private slots:
         QCOMPARE(w->grid()->currentIndex().row(), 1);
         QVERIFY(button(w, "cmdAdd")->isEnabled());
         QVERIFY(w->box(2)->isReadOnly());
+    }
+
+    void keluarOfTheLastShownWindowEndsTheProgram()
+    {
+        frmtamu *w = openWindow();
+        QVERIFY(w);
+        click(w, "cmdClose");
+        QVERIFY(!w->isVisible());
+        QCOMPARE(programEnded, 1);
     }
 
     void closeBoxEndsTheProgramWithoutSaving()
