@@ -131,7 +131,12 @@ int RecordSearch::scan(int from, const QString &criterion)
 bool RecordSearch::examine(int row, int box, const QString &criterion)
 {
     m_isiTerakhir = m_records.textAt(row, m_columns.at(box)).toUpper();
-    return m_isiTerakhir.contains(criterion);
+    return matches(m_isiTerakhir, criterion);
+}
+
+bool RecordSearch::matches(const QString &text, const QString &criterion)
+{
+    return text.toUpper().contains(criterion.toUpper());
 }
 
 void RecordSearch::report(int row, bool firstFind)
