@@ -357,8 +357,12 @@ bool RecordWindow::eventFilter(QObject *watched, QEvent *event)
             // Tab moves the focus and gives the box no character.
             const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
             if (!key->text().isEmpty() && !tab) {
+                // Like a typed Tab, the keystroke is taken after this key's
+                // own work is done.
                 if (key->text() == QLatin1String("\r") && m_settings.enter.contains(index))
-                    Platform::keystrokes().send(this, QStringLiteral("{Tab}"));
+                    QMetaObject::invokeMethod(
+                        this, [this] { Platform::keystrokes().send(this, QStringLiteral("{Tab}")); },
+                        Qt::QueuedConnection);
                 keyPressed(index);
             }
         } else if (event->type() == QEvent::FocusIn) {

@@ -223,6 +223,7 @@ private slots:
         QVERIFY(w);
         w->box(from)->setFocus();
         QTest::keyClick(w->box(from), Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCOMPARE(focusName(w), to);
     }
 

@@ -544,6 +544,7 @@ private slots:
                 click(w, "cmdAdd");
             w->box(from)->setFocus();
             QTest::keyClick(w->box(from), Qt::Key_Return);
+            QCoreApplication::processEvents();
             QCOMPARE(focusName(w), to);
         }
     }

@@ -162,6 +162,24 @@ private slots:
         QCOMPARE(transactions().at(1).value(QStringLiteral("NoTransaksi")).toString(), QStringLiteral("002"));
     }
 
+    void enterComputesTheStayBeforeTheFocusMoves()
+    {
+        addGuests();
+        frmtransaksi *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        step(w, "cmdNext");
+        type(w->box(12), QStringLiteral("2"));
+        w->box(4)->setFocus();
+        QTest::keyClick(w->box(4), Qt::Key_Return);
+        QCOMPARE(w->box(13)->text(), QStringLiteral("240000"));
+        QCOMPARE(w->box(14)->text(), QStringLiteral("0"));
+        QCoreApplication::processEvents();
+        // The focus arrives in "Nama" after the total is up to date.
+        QCOMPARE(focusName(w), QStringLiteral("txtFields_3"));
+        QCOMPARE(w->box(14)->text(), QStringLiteral("120000"));
+    }
+
     void printsTheReceipt()
     {
         addGuests();
@@ -337,6 +355,7 @@ private slots:
         QVERIFY(w);
         w->box(from)->setFocus();
         QTest::keyClick(w->box(from), Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCOMPARE(focusName(w), to);
     }
 
