@@ -45,12 +45,11 @@ public:
         bool searchBarBeforeWrite; // Simpan enables the search bar before the write
     };
 
-    // What the record search of a window works on: the window, its main
-    // record set, the boxes it examines (box index and the field of the main
-    // record set) and the name of the window that shows its findings.
+    // What the record search of a window works on: its main record set, the
+    // boxes it examines (box index and the field of the main record set) and
+    // the name of the window that shows its findings.
     struct SearchSetup
     {
-        QWidget *window;
         RecordSet *records;
         QList<QPair<int, QString>> boxes;
         QString resultWindow;

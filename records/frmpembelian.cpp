@@ -131,8 +131,7 @@ frmpembelian::frmpembelian(QWidget *parent)
 
 RecordWindow::SearchSetup frmpembelian::searchSetup()
 {
-    return {this,
-            &mainData().records(),
+    return {&mainData().records(),
             {{1, QStringLiteral("Tanggal")},
              {2, QStringLiteral("Nama")},
              {3, QStringLiteral("Jenis")},

@@ -144,8 +144,7 @@ frmtamu::frmtamu(QWidget *parent)
 
 RecordWindow::SearchSetup frmtamu::searchSetup()
 {
-    return {this,
-            &mainData().records(),
+    return {&mainData().records(),
             {{0, QStringLiteral("NoKamar")},
              {1, QStringLiteral("No KTP/KTA")},
              {2, QStringLiteral("Nama")},

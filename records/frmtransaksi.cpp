@@ -166,8 +166,7 @@ frmtransaksi::frmtransaksi(QWidget *parent)
 
 RecordWindow::SearchSetup frmtransaksi::searchSetup()
 {
-    return {this,
-            &mainData().records(),
+    return {&mainData().records(),
             {{1, QStringLiteral("No ID")},
              {2, QStringLiteral("No KTP/KTA")},
              {3, QStringLiteral("Nama")},

@@ -52,7 +52,7 @@ private slots:
         platform.reset();
     }
 
-    void designAsSpecified()
+    void layoutAndNames()
     {
         frmpembelian *w = openWindow();
         QVERIFY(w);

@@ -120,7 +120,7 @@ private slots:
         WindowRegistry::instance().setEndProgramAction(nullptr);
     }
 
-    void designAsSpecified()
+    void layoutAndNames()
     {
         frmtamu *w = openWindow();
         QVERIFY(w);

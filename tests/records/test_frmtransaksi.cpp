@@ -84,7 +84,7 @@ private slots:
         platform.reset();
     }
 
-    void designAsSpecified()
+    void layoutAndNames()
     {
         frmtransaksi *w = openWindow();
         QVERIFY(w);
