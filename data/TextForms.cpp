@@ -111,8 +111,20 @@ QString TextForms::displayText(FieldType type, const QVariant &stored)
         return QString();
     switch (type) {
     case FieldType::Date: {
-        const QDate d = QDate::fromString(stored.toString(), Qt::ISODate);
-        return d.isValid() ? dateText(d) : stored.toString();
+        // yyyy-MM-dd to dd/MM/yyyy by moving characters: grids and the search
+        // show every row this way, so no calendar arithmetic here.
+        const QString iso = stored.toString();
+        const auto digit = [&](int i) { return iso.at(i).unicode() >= '0' && iso.at(i).unicode() <= '9'; };
+        if (iso.size() != 10 || iso.at(4) != QLatin1Char('-') || iso.at(7) != QLatin1Char('-')
+            || !(digit(0) && digit(1) && digit(2) && digit(3) && digit(5) && digit(6) && digit(8) && digit(9)))
+            return iso;
+        QString text(10, QLatin1Char('/'));
+        QChar *out = text.data();
+        const QChar *in = iso.constData();
+        out[0] = in[8]; out[1] = in[9];
+        out[3] = in[5]; out[4] = in[6];
+        out[6] = in[0]; out[7] = in[1]; out[8] = in[2]; out[9] = in[3];
+        return text;
     }
     case FieldType::WholeNumber:
     case FieldType::Counter:
