@@ -2,8 +2,8 @@
 
 #include "platform/WindowRegistry.h"
 #include "records/frmpembelian.h"
-#include "records/frmtransaksi.h"
 #include "records/frmtamu.h"
+#include "records/frmtransaksi.h"
 #include "reports/frmcetaklap.h"
 #include "reports/frmlaprek.h"
 #include "search/frminfo.h"
@@ -16,9 +16,9 @@ void WindowCatalog::registerAll()
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmmenu"), [] { return new frmmenu; });
     r.registerWindow(QStringLiteral("frmabout"), [] { return new frmabout; });
-    r.registerWindow(QStringLiteral("frmpembelian"), [] { return new frmpembelian; });
-    r.registerWindow(QStringLiteral("frmtransaksi"), [] { return new frmtransaksi; });
     r.registerWindow(QStringLiteral("frmtamu"), [] { return new frmtamu; });
+    r.registerWindow(QStringLiteral("frmtransaksi"), [] { return new frmtransaksi; });
+    r.registerWindow(QStringLiteral("frmpembelian"), [] { return new frmpembelian; });
     r.registerWindow(QStringLiteral("frminfo"), [] { return new frminfo; });
     r.registerWindow(QStringLiteral("frminfo2"), [] { return new frminfo2; });
     r.registerWindow(QStringLiteral("frmcetaklap"), [] { return new frmcetaklap; });
