@@ -4,15 +4,26 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+namespace {
+// The widget that takes the focus given to w: w itself, or where its focus
+// proxies lead (an editable picker's edit part leads to the picker).
+QWidget *focusTaker(QWidget *w)
+{
+    while (w->focusProxy())
+        w = w->focusProxy();
+    return w;
+}
+} // namespace
+
 QWidget *QtKeystrokes::nextInTabChain(QWidget *window)
 {
-    QWidget *start = window->focusWidget() ? window->focusWidget() : window;
+    QWidget *start = window->focusWidget() ? focusTaker(window->focusWidget()) : window;
     for (QWidget *w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
-        if (w->window() != window)
+        if (w->window() != window || focusTaker(w) == start)
             continue;
         if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled()
             && w->isVisibleTo(window))
-            return w;
+            return focusTaker(w);
     }
     return nullptr;
 }

@@ -157,18 +157,11 @@ void RecordWindow::syncGrid()
 
 void RecordWindow::setTabChain(const QList<QWidget *> &chain)
 {
-    // A picker's edit part hands its focus to the picker; it stands just
-    // before the picker, so that the chain goes on after the picker.
-    QList<QWidget *> all;
-    for (QWidget *w : chain) {
-        const QList<QWidget *> parts = w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        for (QWidget *part : parts)
-            if (part->focusProxy() == w)
-                all << part;
-        all << w;
-    }
-    for (int i = 1; i < all.size(); ++i)
-        QWidget::setTabOrder(all.at(i - 1), all.at(i));
+    // A picker's edit part follows the picker in the chain, where Qt keeps
+    // it; putting it anywhere else breaks the chain into pieces that point
+    // at widgets already gone when the window is destroyed.
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 void RecordWindow::loadMainData()

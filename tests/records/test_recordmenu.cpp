@@ -7,6 +7,7 @@
 #include "shell/WindowCatalog.h"
 
 #include <QAction>
+#include <QSet>
 #include <memory>
 
 // The main window's menu shows the record windows.
@@ -61,6 +62,36 @@ private slots:
         action->trigger();
         QCOMPARE(WindowRegistry::instance().existing(window), w);
         QVERIFY(w->isVisible());
+    }
+
+    void focusChainIsOneWholeRing_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("guests") << "frmtamu";
+        QTest::newRow("stays") << "frmtransaksi";
+        QTest::newRow("purchases") << "frmpembelian";
+    }
+
+    // Every widget of the window stands once in its focus chain, linked both
+    // ways. A chain broken into pieces makes destroying the window write into
+    // widgets already destroyed.
+    void focusChainIsOneWholeRing()
+    {
+        QFETCH(QString, window);
+        QWidget *w = WindowRegistry::instance().show(window);
+        QVERIFY(w);
+        QSet<QWidget *> seen;
+        QWidget *at = w;
+        do {
+            QVERIFY2(!seen.contains(at), qPrintable(at->objectName()));
+            seen.insert(at);
+            QCOMPARE(at->nextInFocusChain()->previousInFocusChain(), at);
+            at = at->nextInFocusChain();
+        } while (at != w);
+        const QList<QWidget *> children = w->findChildren<QWidget *>();
+        for (QWidget *child : children)
+            if (child->window() == w) // a picker's drop-down list is a window of its own
+                QVERIFY2(seen.contains(child), qPrintable(child->objectName() + QStringLiteral(" is not in the chain")));
     }
 };
 
