@@ -46,6 +46,7 @@ void RecordSet::open(const QString &path)
     try {
         load();
     } catch (...) {
+        m_statements.clear();
         m_connection.reset();
         throw;
     }
@@ -56,6 +57,7 @@ void RecordSet::close()
     if (!m_connection && m_rowids.empty())
         return;
     emit aboutToReset();
+    m_statements.clear();
     m_connection.reset();
     m_cells.clear();
     m_rowids.clear();
@@ -210,7 +212,6 @@ void RecordSet::update()
                             .arg(m_rawTexts.value(column), f.name, typeName(f.type)));
     }
 
-    QSqlQuery q(m_connection->database());
     if (m_mode == EditMode::Adding) {
         QStringList names;
         QStringList values;
@@ -237,13 +238,15 @@ void RecordSet::update()
                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                       .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
                                            values.join(QStringLiteral(", ")));
-        if (!q.prepare(sql))
-            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
-        for (const QVariant &v : bound)
-            q.addBindValue(v);
-        if (!q.exec())
-            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+        QSqlQuery &q = prepared(sql);
+        for (int i = 0; i < bound.size(); ++i)
+            q.bindValue(i, bound.at(i));
+        const bool written = q.exec();
+        const QSqlError error = q.lastError();
         const qint64 rowid = q.lastInsertId().toLongLong();
+        q.finish();
+        if (!written)
+            throw DataError::fromSql(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
         m_rowids[std::size_t(m_pos)] = rowid;
     } else {
         QStringList sets;
@@ -255,15 +258,18 @@ void RecordSet::update()
             bound << cell(m_pos, c);
         }
         if (!sets.isEmpty()) {
-            if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                               .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", ")))))
-                throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
-            for (const QVariant &v : bound)
-                q.addBindValue(v);
-            q.addBindValue(m_rowids[std::size_t(m_pos)]);
-            if (!q.exec())
-                throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
-            if (q.numRowsAffected() == 0)
+            QSqlQuery &q = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                        .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", "))));
+            for (int i = 0; i < bound.size(); ++i)
+                q.bindValue(i, bound.at(i));
+            q.bindValue(int(bound.size()), m_rowids[std::size_t(m_pos)]);
+            const bool written = q.exec();
+            const QSqlError error = q.lastError();
+            const int affected = q.numRowsAffected();
+            q.finish();
+            if (!written)
+                throw DataError::fromSql(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+            if (affected == 0)
                 throw DataError(DataError::NoCurrentRecord,
                                 QStringLiteral("Record ini sudah dihapus dari tabel %1 oleh program lain.").arg(m_table.name));
         }
@@ -277,16 +283,27 @@ void RecordSet::update()
 
 void RecordSet::readRow(qint64 rowid, int row)
 {
-    QSqlQuery q(m_connection->database());
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnList(m_table), TableDef::quoted(m_table.name))))
-        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
-    q.addBindValue(rowid);
+    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnList(m_table), TableDef::quoted(m_table.name)));
+    q.bindValue(0, rowid);
     if (!q.exec())
         throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
     if (q.next())
         for (int c = 0; c < columnCount(); ++c)
             cell(row, c) = q.value(c);
+    q.finish();
+}
+
+QSqlQuery &RecordSet::prepared(const QString &sql)
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery q(m_connection->database());
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Tabel %1").arg(m_table.name));
+        it = m_statements.insert(sql, q);
+    }
+    return *it;
 }
 
 void RecordSet::removeRow(int row)
@@ -302,12 +319,13 @@ void RecordSet::deleteCurrent()
 {
     requireCurrent();
     if (m_mode != EditMode::Adding) {
-        QSqlQuery q(m_connection->database());
-        if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(TableDef::quoted(m_table.name))))
-            throw DataError::fromSql(q.lastError(), QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
-        q.addBindValue(m_rowids[std::size_t(m_pos)]);
-        if (!q.exec())
-            throw DataError::fromSql(q.lastError(), QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
+        QSqlQuery &q = prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(TableDef::quoted(m_table.name)));
+        q.bindValue(0, m_rowids[std::size_t(m_pos)]);
+        const bool deleted = q.exec();
+        const QSqlError error = q.lastError();
+        q.finish();
+        if (!deleted)
+            throw DataError::fromSql(error, QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
     }
     m_mode = EditMode::None;
     m_rawTexts.clear();

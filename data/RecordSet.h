@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSqlQuery>
 #include <QVariant>
 #include <memory>
 #include <vector>
@@ -86,6 +87,8 @@ private:
     void writePendingBeforeMove();
     void setCurrent(int pos);
     void removeRow(int row);
+    // A statement prepared once per connection and kept for reuse.
+    QSqlQuery &prepared(const QString &sql);
     QVariant &cell(int row, int column) { return m_cells[std::size_t(row) * m_table.fields.size() + std::size_t(column)]; }
 
     TableDef m_table;
@@ -97,4 +100,5 @@ private:
     EditMode m_mode = EditMode::None;
     std::vector<bool> m_dirty;      // per column of the current row
     QHash<int, QString> m_rawTexts; // texts the field's type cannot hold
+    QHash<QString, QSqlQuery> m_statements;
 };
