@@ -148,20 +148,21 @@ frmtransaksi::frmtransaksi(QWidget *parent)
 
     resize(qMax(720, sizeHint().width()), sizeHint().height() + 120);
 
-    // Load: both data sources open, check-out today, the total, and the
-    // transactions read again. The lock range stays editable.
+    // Load: check-out today and the total, then the transactions read, which
+    // drops what the two boxes got and shows the first transaction. Reading
+    // the transactions only once, after the boxes are set, leaves the window
+    // as reading them before and again after would, at half the cost. The
+    // lock range stays editable.
     try {
         m_guests->refresh();
     } catch (const DataError &e) {
         m_guests->raiseError(e);
     }
-    loadMainData();
     box(8)->setText(TextForms::dateText(Platform::clock().today()));
     box(13)->setText(TextForms::numberText(TextForms::leadingNumber(box(10)->text())
                                            * TextForms::leadingNumber(box(11)->text())
                                            * TextForms::leadingNumber(box(12)->text())));
-    if (mainData().records().isOpen())
-        Refresh();
+    loadMainData();
 }
 
 RecordWindow::SearchSetup frmtransaksi::searchSetup()
