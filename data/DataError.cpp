@@ -16,8 +16,12 @@ DataError DataError::fromSql(const QSqlError &error, const QString &context)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
-    const int primary = ok ? (code & 0xff) : -1;
-    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return fromCode(ok ? code : -1, error.databaseText().isEmpty() ? error.text() : error.databaseText(), context);
+}
+
+DataError DataError::fromCode(int code, const QString &detail, const QString &context)
+{
+    const int primary = code < 0 ? -1 : (code & 0xff);
     const QString suffix = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
     switch (primary) {
     case 19: // SQLITE_CONSTRAINT

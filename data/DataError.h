@@ -31,6 +31,8 @@ public:
 
     // Translates a failure of the SQLite driver.
     static DataError fromSql(const QSqlError &error, const QString &context);
+    // Translates a failure the store reported by its (extended) result code.
+    static DataError fromCode(int code, const QString &detail, const QString &context);
 
 private:
     int m_number;

@@ -54,3 +54,10 @@ QString Recapitulation::text(const QDate &today) const
            + QStringLiteral("KAPTEN KAL NRP.400103") + blanks(4) + QStringLiteral("PNS III/a NIP.010000001")
            + blanks(15);
 }
+
+void Recapitulation::addSums(qint64 income, qint64 expenses, qint64 balance)
+{
+    m_income += income;
+    m_expenses += expenses;
+    m_balance += balance;
+}

@@ -12,6 +12,8 @@ class Recapitulation
 {
 public:
     void add(const BarisLaporan &row);
+    // Sums the store has already made over rows that each read cleanly.
+    void addSums(qint64 income, qint64 expenses, qint64 balance);
 
     // The whole text for a build on the given day; the last line has no line
     // end. Throws ReportError when a sum does not fit its field.

@@ -249,13 +249,18 @@ void ReportWindow::startBuild(int count)
     if (count > 0)
         m_progress->setMaximum(count);
     m_progress->setValue(0);
+    m_progressCount = 0;
+    // The bar is drawn anew at most a few hundred times a build.
+    m_progressStep = qMax(1, count / 256);
     m_pane->clear();
     m_pane->hide();
 }
 
-void ReportWindow::stepProgress()
+void ReportWindow::stepProgress(int rows)
 {
-    m_progress->setValue(m_progress->value() + 1);
+    m_progressCount += rows;
+    if (m_progressCount - m_progress->value() >= m_progressStep || m_progressCount >= m_progress->maximum())
+        m_progress->setValue(m_progressCount);
 }
 
 void ReportWindow::nothingFound()

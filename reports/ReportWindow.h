@@ -61,7 +61,8 @@ protected:
     void runBuild(const std::function<void()> &build);
     // Hides and empties the pane and sets the progress bar up for count rows.
     void startBuild(int count);
-    void stepProgress();
+    // Counts rows done on the progress bar.
+    void stepProgress(int rows = 1);
     // The "Data tidak ditemukan!" message.
     static void nothingFound();
 
@@ -82,6 +83,8 @@ private:
     QWidget *m_client;
     QPlainTextEdit *m_pane;
     QProgressBar *m_progress;
+    int m_progressCount = 0;
+    int m_progressStep = 1;
     QLabel *m_printerCaption;
     QComboBox *m_printers;
     QPushButton *m_save;
