@@ -23,6 +23,8 @@ double BenchTable::median(const std::function<void()> &prepare, const std::funct
 void BenchTable::add(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
                      const std::function<void()> &reference, double targetRatio, const QString &note)
 {
+    if (!wants(name))
+        return;
     Row row;
     row.name = name;
     row.ours = median(prepare, ours);
@@ -37,6 +39,8 @@ void BenchTable::add(const QString &name, const std::function<void()> &prepare, 
 void BenchTable::addAbsolute(const QString &name, const std::function<double()> &measureMs, double targetMs,
                              const QString &note)
 {
+    if (!wants(name))
+        return;
     std::vector<double> times;
     for (int i = 0; i < m_runs; ++i)
         times.push_back(measureMs());

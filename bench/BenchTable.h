@@ -9,7 +9,9 @@
 class BenchTable
 {
 public:
-    explicit BenchTable(int runs) : m_runs(runs) {}
+    // Only cases whose name holds `only` run (all when it is empty).
+    BenchTable(int runs, const QString &only) : m_runs(runs), m_only(only) {}
+    bool wants(const QString &name) const { return m_only.isEmpty() || name.contains(m_only, Qt::CaseInsensitive); }
 
     // prepare runs before every timed run and is not timed.
     void add(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
@@ -34,5 +36,6 @@ private:
     double median(const std::function<void()> &prepare, const std::function<void()> &work) const;
 
     int m_runs;
+    QString m_only;
     QList<Row> m_rows;
 };

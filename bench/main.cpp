@@ -1,6 +1,6 @@
 // Measures the program on years of data, each case beside a reference made
 // in the same run, and prints one table (medians of several runs).
-//   penginapan_bench [--runs N] [--out FILE]
+//   penginapan_bench [--runs N] [--out FILE] [--only TEXT]
 
 #include "BenchData.h"
 #include "BenchTable.h"
@@ -124,7 +124,9 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per case."), QStringLiteral("N"), QStringLiteral("5"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Write the table to FILE."), QStringLiteral("FILE"));
-    parser.addOptions({runsOption, outOption});
+    const QCommandLineOption onlyOption(QStringLiteral("only"), QStringLiteral("Run only the cases whose name holds TEXT."),
+                                        QStringLiteral("TEXT"));
+    parser.addOptions({runsOption, outOption, onlyOption});
     parser.addHelpOption();
     parser.process(app);
     const int runs = qMax(1, parser.value(runsOption).toInt());
@@ -132,7 +134,7 @@ int main(int argc, char *argv[])
     BenchPlatform platform;
     WindowCatalog::registerAll();
     WindowRegistry &registry = WindowRegistry::instance();
-    BenchTable table(runs);
+    BenchTable table(runs, parser.value(onlyOption));
     QTextStream out(stdout);
 
     // Record windows, search and saving on 100,000 rows a table.
