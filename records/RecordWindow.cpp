@@ -121,6 +121,9 @@ QTableView *RecordWindow::addGrid(const QString &name, QWidget *parent)
     // Fixed row heights: the grid formats only the rows it shows.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    // No row numbers at the side: the header would measure a few hundred of
+    // them again after every added row. A row is chosen by any of its cells.
+    m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
