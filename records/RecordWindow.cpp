@@ -158,6 +158,21 @@ void RecordWindow::syncGrid()
     m_syncingGrid = false;
 }
 
+void RecordWindow::fill(QWidget *w, const QColor &colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+}
+
+void RecordWindow::makeGrey(QWidget *w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Button));
+    w->setPalette(p);
+}
+
 void RecordWindow::setTabChain(const QList<QWidget *> &chain)
 {
     // A picker's edit part follows the picker in the chain, where Qt keeps

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class DataControl;
+class QColor;
 class DataError;
 class QHBoxLayout;
 class QLineEdit;
@@ -91,6 +92,10 @@ protected:
     QTableView *addGrid(const QString &name, QWidget *parent);
     void addToButtonBar(QPushButton *button, int position);
     static void setTabChain(const QList<QWidget *> &chain);
+    // A background colour of the window's own; a grey box marks one the
+    // window fills (the button-face colour).
+    static void fill(QWidget *w, const QColor &colour);
+    static void makeGrey(QWidget *w);
 
     // Opens the main data source at load; a failure goes to its error event.
     void loadMainData();

@@ -34,21 +34,6 @@ RecordWindow::Settings settings()
     return s;
 }
 
-void fill(QWidget *w, const QColor &colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-}
-
-void makeGrey(QWidget *w)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));
-    w->setPalette(p);
-}
-
 } // namespace
 
 frmtamu::frmtamu(QWidget *parent)

@@ -38,14 +38,6 @@ RecordWindow::Settings settings()
     return s;
 }
 
-void fill(QWidget *w, const QColor &colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-}
-
 // Transfer box, field of Transaksi, and the guest box it copies.
 struct Transfer
 {
