@@ -5,6 +5,7 @@
 #include "platform/WindowRegistry.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,7 +19,11 @@ QLabel *titleLine(QWidget *parent, int index, const QString &text, const QRect &
     QFont font(QStringLiteral("Franklin Gothic Medium"), 24);
     font.setBold(true);
     label->setFont(font);
-    label->setGeometry(geometry);
+    // Where the designed face is missing a wider one stands in: the label
+    // grows to the right so the whole line shows.
+    QRect shown = geometry;
+    shown.setWidth(qMax(geometry.width(), QFontMetrics(font).horizontalAdvance(text) + 8));
+    label->setGeometry(shown);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(p);

@@ -72,6 +72,7 @@ private slots:
             auto *label = menu->findChild<QLabel *>(QLatin1String(name));
             QVERIFY(label);
             QVERIFY(label->geometry().right() < menu->centralWidget()->width());
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
         }
     }
 
