@@ -77,7 +77,8 @@ ReportWindow::ReportWindow(const QString &name, QSize designSize, qreal printPoi
 
     m_printerCaption = new QLabel(QStringLiteral("Nama printer:"), m_client);
     m_printerCaption->setObjectName(QStringLiteral("lblPrinter"));
-    m_printerCaption->resize(Twips::toPixels(1095), Twips::toPixels(255));
+    // As designed, or wide enough for its caption where a wider face stands in.
+    m_printerCaption->resize(qMax(Twips::toPixels(1095), m_printerCaption->sizeHint().width()), Twips::toPixels(255));
 
     m_printers = new QComboBox(m_client);
     m_printers->setObjectName(QStringLiteral("cmbPrinter"));
@@ -126,9 +127,10 @@ ReportWindow::ReportWindow(const QString &name, QSize designSize, qreal printPoi
 
 void ReportWindow::resizeToDesign()
 {
-    resize(Twips::toPixels(m_designSize.width()), Twips::toPixels(m_designSize.height())
-                                                      + menuBar()->sizeHint().height()
-                                                      + statusBar()->sizeHint().height());
+    // The status bar's five panels are wider than the designed client area:
+    // open wide enough to show them side by side.
+    resize(qMax(Twips::toPixels(m_designSize.width()), statusBar()->minimumSizeHint().width()),
+           Twips::toPixels(m_designSize.height()) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 ReportWindow::~ReportWindow() = default;
