@@ -1,4 +1,5 @@
 #include "TestDatabase.h"
+#include "JayaExample.h"
 #include "TestPlatform.h"
 
 #include "data/DataError.h"
@@ -31,18 +32,6 @@ struct FakeView : SearchResultView
     void showAtEnd() override { ++shownAtEnd; }
 };
 
-const QString jayaGolden = QStringLiteral("Ditemukan data 'JAYA' pada:\r\n"
-                                          "---------------------------\r\n"
-                                          "\r\n"
-                                          "  Record ke-2\r\n"
-                                          "  - Nama field: Nama\r\n"
-                                          "  - Isi field : Jaya Abadi\r\n"
-                                          "  - Kolom ke  : 3 di tabel.\r\n"
-                                          "\r\n"
-                                          "  Record ke-2\r\n"
-                                          "  - Nama field: Alamat\r\n"
-                                          "  - Isi field : Jl. Jaya 5\r\n"
-                                          "  - Kolom ke  : 4 di tabel.\r\n");
 
 QByteArray fileBytes(const QString &path)
 {
@@ -132,8 +121,8 @@ private slots:
         QCOMPARE(platform->prompt.calls.first().message, QStringLiteral("Masukkan data apa saja yang diketahui: "));
         QCOMPARE(platform->prompt.calls.first().title, QStringLiteral("Cari Data"));
         QCOMPARE(platform->prompt.calls.first().defaultText, QString());
-        QCOMPARE(view.text, jayaGolden);
-        QCOMPARE(fileBytes(InfoMirror::path()), jayaGolden.toUtf8());
+        QCOMPARE(view.text, jayaGolden());
+        QCOMPARE(fileBytes(InfoMirror::path()), jayaGolden().toUtf8());
         QCOMPARE(records->absolutePosition(), 2);
         QCOMPARE(view.shownAtEnd, 2);
         QCOMPARE(search->kriteriaCari(), QStringLiteral("JAYA"));
@@ -246,7 +235,7 @@ private slots:
         platform->prompt.expect(QStringLiteral("jaya"));
         search->findNext();
         QCOMPARE(platform->prompt.calls.size(), 1);
-        QCOMPARE(view.text, jayaGolden);
+        QCOMPARE(view.text, jayaGolden());
     }
 
     void emptyOrCancelledPromptEndsSilentlyOnTheFirstRecord_data()
@@ -299,7 +288,7 @@ private slots:
 
         search->findFirst(); // no prompt
         QCOMPARE(search->kriteriaCari(), QStringLiteral("JAYA"));
-        QCOMPARE(view.text, QStringLiteral("Data ZZ tidak ditemukan!\r\n") + jayaGolden);
+        QCOMPARE(view.text, QStringLiteral("Data ZZ tidak ditemukan!\r\n") + jayaGolden());
     }
 
     void findFirstAfterNotFoundWithoutEarlierMatchPromptsOnTheNextPress()
@@ -335,7 +324,7 @@ private slots:
         platform->prompt.expect(QStringLiteral("jaya"));
         search->findNext();
         QCOMPARE(platform->prompt.calls.size(), 2);
-        QCOMPARE(view.text, QStringLiteral("Data ZZ tidak ditemukan!\r\n") + jayaGolden);
+        QCOMPARE(view.text, QStringLiteral("Data ZZ tidak ditemukan!\r\n") + jayaGolden());
     }
 
     void blankLastBoxMakesFindNextStartOver()

@@ -1,4 +1,5 @@
 #include "TestDatabase.h"
+#include "JayaExample.h"
 #include "TestPlatform.h"
 
 #include "platform/WindowRegistry.h"
@@ -16,21 +17,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
-
-namespace {
-const QString jayaGolden = QStringLiteral("Ditemukan data 'JAYA' pada:\r\n"
-                                          "---------------------------\r\n"
-                                          "\r\n"
-                                          "  Record ke-2\r\n"
-                                          "  - Nama field: Nama\r\n"
-                                          "  - Isi field : Jaya Abadi\r\n"
-                                          "  - Kolom ke  : 3 di tabel.\r\n"
-                                          "\r\n"
-                                          "  Record ke-2\r\n"
-                                          "  - Nama field: Alamat\r\n"
-                                          "  - Isi field : Jl. Jaya 5\r\n"
-                                          "  - Kolom ke  : 4 di tabel.\r\n");
-} // namespace
 
 // The search as the clerk meets it in the real record windows.
 class TestSearchWindows : public QObject
@@ -108,8 +94,8 @@ private slots:
         click(tamu, "cmdFindFirst");
 
         SearchResultWindow *info = resultWindow(QStringLiteral("frminfo"));
-        QCOMPARE(info->resultText(), jayaGolden);
-        QCOMPARE(QFile(InfoMirror::path()).size(), jayaGolden.size());
+        QCOMPARE(info->resultText(), jayaGolden());
+        QCOMPARE(QFile(InfoMirror::path()).size(), jayaGolden().size());
         QVERIFY(info->isVisible());
         QCOMPARE(tamu->box(2)->text(), QStringLiteral("Jaya Abadi"));
         QVERIFY(!buttonOf(tamu, "cmdFindFirst")->isEnabled());
@@ -117,7 +103,7 @@ private slots:
 
         click(tamu, "cmdFindNext");
         QCOMPARE(tamu->box(2)->text(), QStringLiteral("Toko Jaya"));
-        QCOMPARE(info->resultText(), jayaGolden + QStringLiteral("\r\n"
+        QCOMPARE(info->resultText(), jayaGolden() + QStringLiteral("\r\n"
                                                                  "  Record ke-5\r\n"
                                                                  "  - Nama field: Nama\r\n"
                                                                  "  - Isi field : Toko Jaya\r\n"
