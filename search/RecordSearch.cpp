@@ -134,9 +134,9 @@ bool RecordSearch::examine(int row, int box, const QString &criterion)
     return matches(m_isiTerakhir, criterion);
 }
 
-bool RecordSearch::matches(const QString &text, const QString &criterion)
+bool RecordSearch::matches(const QString &upperText, const QString &upperCriterion)
 {
-    return text.toUpper().contains(criterion.toUpper());
+    return upperText.contains(upperCriterion);
 }
 
 void RecordSearch::report(int row, bool firstFind)

@@ -31,9 +31,10 @@ public:
     RecordSearch(RecordSet &records, const QList<Box> &boxes, ResultView resultView,
                  FindFirstSwitch findFirstSwitch, QObject *parent = nullptr);
 
-    // The matching rule: the criterion stands anywhere in the text, both
-    // upper-cased; nothing else is normalised.
-    static bool matches(const QString &text, const QString &criterion);
+    // The matching rule, on a box text and a criterion both already
+    // upper-cased: the criterion stands anywhere in the text; nothing else is
+    // normalised.
+    static bool matches(const QString &upperText, const QString &upperCriterion);
 
     const QString &kriteriaCari() const { return m_kriteriaCari; }
     const QString &kriteriaLama() const { return m_kriteriaLama; }
