@@ -49,14 +49,6 @@ const TableDef &Schema::pembelian()
     return def;
 }
 
-const TableDef *Schema::table(const QString &name)
-{
-    for (const TableDef *def : {&tamu(), &transaksi(), &pembelian()})
-        if (def->name.compare(name, Qt::CaseInsensitive) == 0)
-            return def;
-    return nullptr;
-}
-
 namespace {
 QString columnType(FieldType type)
 {

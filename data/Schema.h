@@ -11,7 +11,6 @@ public:
     static const TableDef &tamu();
     static const TableDef &transaksi();
     static const TableDef &pembelian();
-    static const TableDef *table(const QString &name);
 
     // Statements that create the tables in an empty database.
     static QStringList createStatements();
