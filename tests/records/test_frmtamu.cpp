@@ -1,5 +1,6 @@
 #include "TestDatabase.h"
 #include "TestPlatform.h"
+#include "WindowDriver.h"
 
 #include "data/DataFolder.h"
 #include "data/RecordSet.h"
@@ -69,17 +70,7 @@ class TestFrmtamu : public QObject
     }
 
     // Chooses a room with the arrow keys, as a clerk can.
-    static void chooseRoom(frmtamu *w, int entry)
-    {
-        QComboBox *c = rooms(w);
-        c->setFocus();
-        if (c->currentIndex() < 0)
-            QTest::keyClick(c, Qt::Key_Down);
-        while (c->currentIndex() < entry)
-            QTest::keyClick(c, Qt::Key_Down);
-        while (c->currentIndex() > entry)
-            QTest::keyClick(c, Qt::Key_Up);
-    }
+    static void chooseRoom(frmtamu *w, int entry) { WindowDriver::choose(rooms(w), entry); }
 
     static void fillGuest(frmtamu *w, const QString &name, const QString &ktp)
     {
