@@ -8,6 +8,7 @@
 #include "platform/QtMessages.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
+#include "platform/QtTranslation.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
 #include "shell/WindowCatalog.h"
@@ -54,12 +55,14 @@ int main(int argc, char *argv[])
 {
     if (asksForInformationOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
+        QtTranslation::install();
         QCommandLineParser parser;
         parseArguments(parser, app);
         return 0;
     }
 
     QApplication app(argc, argv);
+    QtTranslation::install();
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
