@@ -6,8 +6,8 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "records/DataControl.h"
+#include "records/ListPicker.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -76,17 +76,15 @@ frmtamu::frmtamu(QWidget *parent)
         if (r.index == 0) {
             // The room box is filled by the picker that takes its place.
             b->hide();
-            m_rooms = new QComboBox(frame);
+            m_rooms = new ListPicker(frame);
             m_rooms->setObjectName(QStringLiteral("Combo1"));
-            m_rooms->setEditable(true);
-            m_rooms->setInsertPolicy(QComboBox::NoInsert);
             makeGrey(m_rooms);
             makeGrey(m_rooms->lineEdit());
             for (int room = 1; room <= 20; ++room)
                 m_rooms->addItem(QStringLiteral("%1 %2").arg(room <= 10 ? QStringLiteral("PM") : QStringLiteral("PT"))
                                      .arg(room, 2, 10, QLatin1Char('0')));
             m_rooms->setCurrentIndex(-1);
-            connect(m_rooms, &QComboBox::activated, this, &frmtamu::roomChosen);
+            connect(m_rooms, &ListPicker::chosen, this, &frmtamu::roomChosen);
             fields->addWidget(m_rooms, line, 1);
         } else {
             fields->addWidget(b, line, 1);
