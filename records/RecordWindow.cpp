@@ -180,6 +180,9 @@ void RecordWindow::setTabChain(const QList<QWidget *> &chain)
     // at widgets already gone when the window is destroyed.
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    // The window opens with the focus on the first control of its order.
+    if (!chain.isEmpty())
+        chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordWindow::loadMainData()

@@ -91,6 +91,7 @@ protected:
     // The grid over the main data source.
     QTableView *addGrid(const QString &name, QWidget *parent);
     void addToButtonBar(QPushButton *button, int position);
+    // The tab order; the first control takes the focus when the window opens.
     static void setTabChain(const QList<QWidget *> &chain);
     // A background colour of the window's own; a grey box marks one the
     // window fills (the button-face colour).

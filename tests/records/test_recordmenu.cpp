@@ -64,6 +64,30 @@ private slots:
         QVERIFY(w->isVisible());
     }
 
+    void opensWithTheFocusOnTheFirstOfItsOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("guests") << "frmtamu" << "grdDataGrid";
+        QTest::newRow("stays") << "frmtransaksi" << "txtFields_13";
+        QTest::newRow("purchases") << "frmpembelian" << "cmdClearSearch";
+    }
+
+    // A window opens with the focus on the first control of its tab order,
+    // never on a button that a stray Space would press.
+    void opensWithTheFocusOnTheFirstOfItsOrder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, first);
+        QWidget *w = WindowDriver::open<RecordWindow>(window);
+        QVERIFY(w);
+        QCOMPARE(WindowDriver::focusName(w), first);
+        if (window == QLatin1String("frmtamu")) {
+            QTest::keyClick(w->focusWidget(), Qt::Key_Space);
+            QVERIFY(WindowDriver::button(w, "cmdAdd")->isEnabled()); // still Browsing: nothing added
+        }
+    }
+
     void focusChainIsOneWholeRing_data()
     {
         QTest::addColumn<QString>("window");
