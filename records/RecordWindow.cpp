@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <algorithm>
 
 namespace {
 const QString duplicateLine2 = QStringLiteral("Ganti dengan yang lain!");
@@ -338,14 +337,7 @@ void RecordWindow::Refresh()
 
 void RecordWindow::Keluar()
 {
-    hide();
-    // Hidden windows do not keep the program running.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool anyShown = std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *w) {
-        return w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
-    });
-    if (!anyShown)
-        WindowRegistry::instance().endProgram();
+    WindowRegistry::instance().hide(this);
 }
 
 void RecordWindow::closeEvent(QCloseEvent *event)

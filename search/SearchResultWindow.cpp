@@ -58,7 +58,7 @@ SearchResultWindow::SearchResultWindow(const Design &design, const QString &tied
     connect(m_findFirst, &QPushButton::clicked, this, [this] { pressTied(QStringLiteral("cmdFindFirst")); });
     connect(findNext, &QPushButton::clicked, this, [this] { pressTied(QStringLiteral("cmdFindNext")); });
     connect(simpan, &QPushButton::clicked, this, &SearchResultWindow::save);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ok, &QPushButton::clicked, this, [this] { WindowRegistry::instance().hide(this); });
 }
 
 QPushButton *SearchResultWindow::button(const QString &name, const QString &caption, const QRect &twips)

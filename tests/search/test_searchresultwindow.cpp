@@ -59,6 +59,7 @@ class TestSearchResultWindow : public QObject
 
     std::unique_ptr<TestPlatform> platform;
     QString startDir;
+    int programEnded = 0;
 
     static SearchResultWindow *resultWindow(const QString &name)
     {
@@ -99,11 +100,14 @@ private slots:
         platform = std::make_unique<TestPlatform>();
         startDir = QDir::currentPath();
         QDir::setCurrent(platform->dataDir());
+        programEnded = 0;
+        WindowRegistry::instance().setEndProgramAction([this] { ++programEnded; });
     }
     void cleanup()
     {
         WindowRegistry::instance().unloadAll();
         QDir::setCurrent(startDir);
+        WindowRegistry::instance().setEndProgramAction(nullptr);
         VERIFY_PLATFORM_CLEAN(*platform);
         platform.reset();
     }
@@ -239,6 +243,28 @@ private slots:
         QCOMPARE(info->resultText(), QString());
         QVERIFY(tamu->button("cmdFindFirst")->isEnabled());
         QVERIFY(buttonOf(QStringLiteral("frminfo"), "cmdFindFirst")->isEnabled());
+    }
+
+    // Keluar only hides the window; when that leaves no window on the screen
+    // the program ends, as after a record window's Keluar, rather than run on
+    // unseen with the database open.
+    void keluarOnTheLastShownWindowEndsTheProgram()
+    {
+        SearchResultWindow *info = resultWindow(QStringLiteral("frminfo"));
+        QWidget *tamu = recordWindow(QStringLiteral("frmtamu"));
+        tamu->show();
+        info->showResults();
+        QVERIFY(QTest::qWaitForWindowExposed(info));
+        QTest::mouseClick(buttonOf(QStringLiteral("frminfo"), "cmdOk"), Qt::LeftButton);
+        QVERIFY(info->isHidden());
+        QCOMPARE(programEnded, 0);
+
+        tamu->hide();
+        info->showResults();
+        QVERIFY(QTest::qWaitForWindowExposed(info));
+        QTest::mouseClick(buttonOf(QStringLiteral("frminfo"), "cmdOk"), Qt::LeftButton);
+        QVERIFY(info->isHidden());
+        QCOMPARE(programEnded, 1);
     }
 
     void closingFromTheFrameDiscardsTheWindow()
