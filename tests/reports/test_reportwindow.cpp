@@ -176,6 +176,27 @@ private slots:
         QCOMPARE(child<QPlainTextEdit>(w, "rtfLap1")->toPlainText(), QString());
     }
 
+    // "&Kategori" and "&Keluar" share K: the first Alt+K opens the menu the
+    // status bar points to, and never leaves the focus on Keluar, where Enter
+    // would close the window.
+    void altKOpensTheKategoriMenuAtOnce()
+    {
+        ReportWindow *w = open(QStringLiteral("frmcetaklap"));
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QPushButton *keluar = child<QPushButton>(w, "cmdKeluar");
+        QMenu *kategori = child<QMenu>(w, "mnKategori");
+        QTest::keyClick(w, Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(kategori->isVisible());
+        QVERIFY(!keluar->hasFocus());
+        QTest::keyClick(kategori, Qt::Key_Escape);
+        QTRY_VERIFY(!kategori->isVisible());
+        QVERIFY(w->isVisible());
+        QCOMPARE(keluar->text(), QStringLiteral("&Keluar"));
+        // The other buttons keep their keys.
+        QCOMPARE(child<QPushButton>(w, "cmdCetak")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+        QCOMPARE(child<QPushButton>(w, "cmdSimpan")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+    }
+
     void listsThePrintersWithTheDefaultShown()
     {
         platform->printer.names = {QStringLiteral("Dapur"), QStringLiteral("Kantor"), QStringLiteral("Lobi")};
