@@ -50,6 +50,7 @@ frmtamu::frmtamu(QWidget *parent)
     auto *fields = new QGridLayout(frame);
 
     QFont boxFont(QStringLiteral("Verdana"));
+    boxFont.setStyleHint(QFont::SansSerif);
     boxFont.setPointSizeF(8.25);
     struct Row { int index; const char *label; const char *field; int maxLength; bool grey; };
     const Row rows[] = {

@@ -17,6 +17,7 @@ QLabel *titleLine(QWidget *parent, int index, const QString &text, const QRect &
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font(QStringLiteral("Franklin Gothic Medium"), 24);
+    font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     label->setFont(font);
     // Where the designed face is missing a wider one stands in: the label

@@ -1,6 +1,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
+#include "platform/Appearance.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/QtFileDialogs.h"
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QtTranslation::install();
+    Appearance::install();
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
