@@ -131,8 +131,11 @@ void ReportWindow::resizeToDesign()
     settleAccessKeys();
 
     // The status bar's five panels are wider than the designed client area:
-    // open wide enough to show them side by side.
-    resize(qMax(Twips::toPixels(m_designSize.width()), statusBar()->minimumSizeHint().width()),
+    // open wide enough to show them side by side, each whole with its frame,
+    // and never narrower, where they would be drawn over each other.
+    const int panels = statusBar()->minimumSizeHint().width() + 4;
+    statusBar()->setMinimumWidth(panels);
+    resize(qMax(Twips::toPixels(m_designSize.width()), panels),
            Twips::toPixels(m_designSize.height()) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 

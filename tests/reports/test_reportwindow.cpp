@@ -197,6 +197,33 @@ private slots:
         QCOMPARE(child<QPushButton>(w, "cmdSimpan")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
     }
 
+    void panelsShowWholeSideBySide_data() { windows(); }
+
+    // At the opening size and however narrow the clerk makes the window, the
+    // five panels keep their widths and lie side by side inside the bar.
+    void panelsShowWholeSideBySide()
+    {
+        QFETCH(QString, name);
+        ReportWindow *w = open(name);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const auto verifyPanels = [w] {
+            const QWidget *bar = w->statusBar();
+            int right = 0;
+            for (int i = 1; i <= 5; ++i) {
+                const QLabel *p = child<QLabel>(const_cast<QWidget *>(bar), qPrintable(QStringLiteral("Panels_%1").arg(i)));
+                const QRect g = p->geometry();
+                if (g.left() < right || g.right() >= bar->width())
+                    return QStringLiteral("panel %1 at %2..%3, bar %4 wide").arg(i).arg(g.left()).arg(g.right()).arg(bar->width());
+                right = g.right() + 1;
+            }
+            return QString();
+        };
+        QTRY_COMPARE(verifyPanels(), QString());
+        w->resize(300, w->height());
+        QTRY_COMPARE(verifyPanels(), QString());
+        QVERIFY(w->width() > 300);
+    }
+
     void listsThePrintersWithTheDefaultShown()
     {
         platform->printer.names = {QStringLiteral("Dapur"), QStringLiteral("Kantor"), QStringLiteral("Lobi")};
