@@ -15,7 +15,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -124,6 +127,8 @@ QTableView *RecordWindow::addGrid(const QString &name, QWidget *parent)
     // them again after every added row. A row is chosen by any of its cells.
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Fitting the columns to their texts looks at the first rows only.
+    m_grid->horizontalHeader()->setResizeContentsPrecision(100);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (m_syncingGrid || !current.isValid())
@@ -191,6 +196,32 @@ void RecordWindow::loadMainData()
     } catch (const DataError &e) {
         m_main->raiseError(e);
     }
+    fitGrid();
+}
+
+void RecordWindow::fitGrid()
+{
+    if (!m_grid)
+        return;
+    // Each column as wide as its title and the first rows' texts (a long
+    // address no wider than a few words); the window widens, as far as the
+    // screen allows, until every column shows beside the scroll bar.
+    QHeaderView *header = m_grid->horizontalHeader();
+    const int widest = m_grid->fontMetrics().averageCharWidth() * 30;
+    int columns = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        m_grid->resizeColumnToContents(c);
+        if (header->sectionSize(c) > widest)
+            header->resizeSection(c, widest);
+        columns += header->sectionSize(c);
+    }
+    layout()->activate();
+    const int needed = columns + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth();
+    int wanted = width() + needed - m_grid->width();
+    if (const QScreen *s = screen())
+        wanted = qMin(wanted, s->availableGeometry().width());
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 bool RecordWindow::isBrowsing() const

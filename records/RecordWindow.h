@@ -98,7 +98,8 @@ protected:
     static void fill(QWidget *w, const QColor &colour);
     static void makeGrey(QWidget *w);
 
-    // Opens the main data source at load; a failure goes to its error event.
+    // Opens the main data source at load (a failure goes to its error event)
+    // and fits the grid's columns, widening the window to show them all.
     void loadMainData();
 
     // The state is the pattern of enabled buttons.
@@ -120,6 +121,7 @@ protected:
 private:
     QPushButton *makeButton(QWidget *bar, const QString &name, const QString &caption);
     void showDataError(const DataError &error);
+    void fitGrid();
     void syncGrid();
 
     Settings m_settings;

@@ -115,15 +115,17 @@ frmtamu::frmtamu(QWidget *parent)
                  box(7)});
 
     resize(qMax(560, sizeHint().width()), sizeHint().height() + 120);
+
+    // Load: boxes 1 to 7 read-only, then the table is read.
+    Kunci();
+    loadMainData();
+
+    // Centred at the size the grid's columns asked for.
     if (const QScreen *screen = this->screen()) {
         QRect r = rect();
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
-
-    // Load: boxes 1 to 7 read-only, then the table is read.
-    Kunci();
-    loadMainData();
 }
 
 RecordWindow::SearchSetup frmtamu::searchSetup()

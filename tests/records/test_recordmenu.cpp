@@ -1,3 +1,4 @@
+#include "TestDatabase.h"
 #include "TestPlatform.h"
 #include "WindowDriver.h"
 
@@ -7,6 +8,8 @@
 #include "shell/WindowCatalog.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QTableView>
 #include <QSet>
 #include <memory>
 
@@ -109,6 +112,43 @@ private slots:
                  qPrintable(reached.join(QLatin1Char(' '))));
         QCOMPARE(reached.at(2), reached.at(0));
         QVERIFY(WindowDriver::button(w, "cmdAdd")->isEnabled()); // still Browsing
+    }
+
+    void gridColumnsShowAtTheOpeningSize_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QVariantMap>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("longest"); // a text the grid must show whole in that column
+        QTest::newRow("guests") << "frmtamu" << "Tamu"
+                                << QVariantMap{{"No KTP/KTA", "3507123456780001"}, {"Nama", "Nuri Jayanti"},
+                                               {"Alamat", "JL. LEMBURSARI NO. 139"}, {"Kota", "Kalisor"},
+                                               {"No Telpon", "0341-555123"}, {"Checkin", "2004-02-28"},
+                                               {"NoKamar", "PM 05"}, {"Harga", 60000}, {"Status", "Isi"}}
+                                << 3 << "JL. LEMBURSARI NO. 139";
+        QTest::newRow("purchases") << "frmpembelian" << "Pembelian"
+                                   << QVariantMap{{"Tanggal", "2004-02-28"}, {"Nama", "Beras"},
+                                                  {"Jenis", "003 SERVICE MAKAN"}, {"Jumlah", 3}, {"Harga", 2500},
+                                                  {"Total", 7500}}
+                                   << 2 << "003 SERVICE MAKAN";
+    }
+
+    // At the opening size every column of the grid shows beside the scroll
+    // bar, none hidden to the right, and the texts of the first rows whole.
+    void gridColumnsShowAtTheOpeningSize()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, table);
+        QFETCH(QVariantMap, row);
+        QFETCH(int, column);
+        QFETCH(QString, longest);
+        TestDatabase::insert(table, row);
+        auto *w = WindowDriver::open<RecordWindow>(window);
+        QVERIFY(w);
+        QTableView *grid = w->grid();
+        QTRY_COMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(grid->columnWidth(column) >= grid->fontMetrics().horizontalAdvance(longest));
     }
 
     void focusChainIsOneWholeRing_data()
