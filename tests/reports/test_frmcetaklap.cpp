@@ -196,6 +196,19 @@ private slots:
         QTest::newRow("nothing found") << "mnNama" << QList<Answer>{QStringLiteral("Nuri")}
                                        << QStringList{QStringLiteral("Data tidak ditemukan!|NIHIL")} << QString()
                                        << QStringList();
+        // Dates as a clerk types them: dashes or points, a two-digit year.
+        QTest::newRow("date with dashes, two-digit year") << "mnTanggal" << QList<Answer>{QStringLiteral("28-02-04")}
+                                                          << QStringList() << QStringLiteral("28-02-04")
+                                                          << QStringList{QStringLiteral("1"), QStringLiteral("3")};
+        QTest::newRow("date with points") << "mnTanggal" << QList<Answer>{QStringLiteral("29.2.2004")} << QStringList()
+                                          << QStringLiteral("29.2.2004") << QStringList{QStringLiteral("2")};
+        // A price grouped as the locale groups it is the price meant.
+        const QString price = QStringLiteral("60") + QLocale::system().groupSeparator() + QStringLiteral("000");
+        QTest::newRow("price grouped the locale's way") << "mnHarga" << QList<Answer>{price} << QStringList() << price
+                                                        << QStringList{QStringLiteral("2"), QStringLiteral("3")};
+        QTest::newRow("price with a unit word") << "mnHarga" << QList<Answer>{QStringLiteral("60000 rupiah")}
+                                                << QStringList{QStringLiteral("Harga satuan harus karakter angka!|Tipe Data Salah")}
+                                                << QString() << QStringList();
     }
 
     void selectsByCategory()
