@@ -214,6 +214,34 @@ private slots:
         QCOMPARE(w->mainData().records().editMode(), RecordSet::EditMode::None);
     }
 
+    // A purchase date typed as a clerk writes it is stored as that day and
+    // shown as dd/MM/yyyy after Simpan.
+    void datesAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("as shown") << "28/02/2004" << "2004-02-28";
+        QTest::newRow("dashes, two-digit year") << "28-02-04" << "2004-02-28";
+        QTest::newRow("points, one-digit day and month") << "1.3.2004" << "2004-03-01";
+    }
+
+    void datesAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        w->box(1)->selectAll();
+        type(w->box(1), typed);
+        type(w->box(2), QStringLiteral("Sabun"));
+        choose(kinds(w), 0);
+        type(w->box(4), QStringLiteral("1"));
+        QVERIFY(click(w, "cmdUpdate"));
+        QCOMPARE(purchases().at(0).value(QStringLiteral("Tanggal")).toString(), stored);
+        QCOMPARE(w->box(1)->text(), QDate::fromString(stored, Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy")));
+    }
+
     // A quantity the number field cannot hold as typed is refused at Simpan
     // with the type-mismatch message; nothing is written.
     void refusesAQuantityTheFieldCannotHold_data()
