@@ -67,11 +67,14 @@ Reading readNumber(const QString &text)
     qsizetype i = 0;
     const qsizetype n = s.size();
     QByteArray number;
-    if (at(i, QStringLiteral("+")) || (locale.positiveSign() != QLatin1String("+") && at(i, locale.positiveSign()))) {
-        i += at(i, QStringLiteral("+")) ? 1 : locale.positiveSign().size();
-    } else if (at(i, QStringLiteral("-")) || at(i, locale.negativeSign())) {
-        number.append('-');
-        i += at(i, QStringLiteral("-")) ? 1 : locale.negativeSign().size();
+    // "+" and "-", or the locale's own signs.
+    for (const QString &sign : {QStringLiteral("+"), locale.positiveSign(), QStringLiteral("-"), locale.negativeSign()}) {
+        if (at(i, sign)) {
+            if (sign == QLatin1String("-") || sign == locale.negativeSign())
+                number.append('-');
+            i += sign.size();
+            break;
+        }
     }
 
     qsizetype run = 0;
