@@ -153,7 +153,15 @@ std::optional<QDate> TextForms::parseDate(const QString &text)
     if (!m.hasMatch())
         return std::nullopt;
     const QString parts[] = {m.captured(1), m.captured(3), m.captured(4)};
-    const DateOrder order = parts[0].size() == 4 ? DateOrder{2, 1, 0} : localeDateOrder();
+    // A four-digit first part is a year. Otherwise the locale's order holds,
+    // except that a year-first locale reads the day first, as dates are
+    // shown.
+    DateOrder order{2, 1, 0};
+    if (parts[0].size() != 4) {
+        order = localeDateOrder();
+        if (order.year == 0)
+            order = {0, 1, 2};
+    }
     const QString &day = parts[order.day];
     const QString &month = parts[order.month];
     const QString &year = parts[order.year];

@@ -157,6 +157,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(TextForms::parseDate(QStringLiteral("02/28/2004")).value_or(QDate()), QDate(2004, 2, 28));
         QCOMPARE(TextForms::parseDate(QStringLiteral("28/02/2004")).value_or(QDate()), QDate());
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); // year first
+        QCOMPARE(TextForms::parseDate(QStringLiteral("2004/02/28")).value_or(QDate()), QDate(2004, 2, 28));
+        QCOMPARE(TextForms::parseDate(QStringLiteral("28/02/2004")).value_or(QDate()), QDate(2004, 2, 28));
     }
 
     // A box's text as the store keeps it, under each locale; what is stored
