@@ -16,10 +16,10 @@ public:
     static QString dateText(const QDate &date);
     // Reads a date in the default locale's short date order (day, month and
     // year in the order the locale writes them; a text that starts with a
-    // four-digit year is year, month, day, and a year-first locale reads
-    // any other text day first, as dates are shown). One- or two-digit day and month,
-    // a two- or four-digit year (a two-digit year is 20xx), "/", "-" or "."
-    // between them. Invalid days give nothing.
+    // four-digit year is year, month, day, and a year-first locale reads any
+    // other text day first, as dates are shown). One- or two-digit day and
+    // month, a two- or four-digit year (a two-digit year is 20xx), "/", "-"
+    // or "." between them. Invalid days give nothing.
     static std::optional<QDate> parseDate(const QString &text);
 
     // General number format: no grouping, up to 15 significant digits, the

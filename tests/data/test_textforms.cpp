@@ -43,6 +43,7 @@ private slots:
         QTest::newRow("two digits after a separator") << "1.23" << 1.0 << refused() << 1.23 << QVariant(1.23);
         QTest::newRow("grouping after four digits") << "12345.678" << 12345.0 << refused() << 12345.678
                                                     << QVariant(12345.678);
+        QTest::newRow("two points") << "1.2.3" << 1.0 << refused() << 1.2 << refused();
         QTest::newRow("a unit word after") << "2 buah" << 2.0 << refused() << 2.0 << refused();
         QTest::newRow("blanks anywhere") << " 1 2 3 " << 123.0 << QVariant(123.0) << 123.0 << QVariant(123.0);
         QTest::newRow("empty") << "" << 0.0 << refused() << 0.0 << refused();
