@@ -95,7 +95,11 @@ private slots:
                 saver.process->waitForReadyRead(10);
                 saver.read();
             }
-            ::kill(pid_t(saver.process->processId()), SIGKILL);
+            // A saver that already ended has no process id left: killing
+            // id 0 would kill this test's own process group.
+            const qint64 pid = saver.process->processId();
+            QVERIFY2(pid > 0, "the saver ended before it could be killed");
+            ::kill(pid_t(pid), SIGKILL);
             saver.process->waitForFinished();
             saver.read();
             acknowledged << saver.acknowledged;
