@@ -128,7 +128,7 @@ QTableView *RecordWindow::addGrid(const QString &name, QWidget *parent)
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Fitting the columns to their texts looks at the first rows only.
-    m_grid->horizontalHeader()->setResizeContentsPrecision(100);
+    m_grid->horizontalHeader()->setResizeContentsPrecision(25);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (m_syncingGrid || !current.isValid())
