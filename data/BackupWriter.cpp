@@ -3,6 +3,7 @@
 #include "data/BackupCheck.h"
 #include "data/BackupFolder.h"
 #include "data/DataError.h"
+#include "data/Schema.h"
 #include "data/SqliteFile.h"
 
 #include <QDir>
@@ -49,6 +50,14 @@ QString BackupWriter::backUp(const QString &database, const BackupFolder &folder
     // One read snapshot for the comparison and the copy: writers go on
     // meanwhile (the database keeps a write-ahead log) and are not seen.
     source.exec(QStringLiteral("BEGIN"));
+    try {
+        if (source.number(QStringLiteral("PRAGMA application_id")) != Schema::applicationId)
+            throw DataError(DataError::NotOurDatabase, QStringLiteral("%1: berkas itu bukan database Penginapan.").arg(context));
+    } catch (const DataError &e) {
+        if (e.number() == DataError::Locked)
+            throw;
+        throw DataError(DataError::NotOurDatabase, QStringLiteral("%1: berkas itu rusak atau bukan database Penginapan.").arg(context));
+    }
     if (onlyIfChanged) {
         if (newestHolds(folder, BackupCheck::fingerprint(source))) {
             source.exec(QStringLiteral("COMMIT"));
@@ -76,7 +85,11 @@ QString BackupWriter::backUp(const QString &database, const BackupFolder &folder
         }
         source.exec(QStringLiteral("COMMIT"));
         BackupFolder::sync(temporary);
-        BackupCheck::verify(temporary);
+        try {
+            BackupCheck::verify(temporary);
+        } catch (const DataError &e) {
+            throw DataError(e.number(), QStringLiteral("%1: salinannya tidak lolos pemeriksaan, database mungkin rusak.").arg(context));
+        }
         return folder.place(temporary, now);
     } catch (...) {
         QFile::remove(temporary);
