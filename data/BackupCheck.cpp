@@ -78,7 +78,6 @@ BackupCheck::Contents BackupCheck::verify(const QString &path)
     Contents contents;
     try {
         SqliteFile file(path, SqliteFile::Mode::Unchanging, path);
-        file.exec(QStringLiteral("PRAGMA cache_size = -65536"));
         if (file.number(QStringLiteral("PRAGMA application_id")) != Schema::applicationId)
             throw Refusal{QStringLiteral("bukan database Penginapan")};
         for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {

@@ -6,9 +6,27 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+
 namespace {
 // The clerk hears of a failing second folder once per start.
 bool g_secondFolderTold = false;
+QPointer<QThread> g_startBackup;
+
+// What the backup of the start found, told on the windows' thread.
+void tell(const QString &failure, const QString &secondProblem)
+{
+    if (!failure.isEmpty())
+        Platform::messages().show(QStringLiteral("Cadangan otomatis gagal dibuat.\r%1").arg(failure), QString(),
+                                  Messages::Icon::Critical);
+    if (!secondProblem.isEmpty()) {
+        g_secondFolderTold = true;
+        Platform::messages().show(QStringLiteral("Salinan ke folder cadangan kedua gagal: %1").arg(secondProblem),
+                                  QString(), Messages::Icon::Information);
+    }
+}
 } // namespace
 
 void AutoBackup::atStart()
@@ -22,21 +40,33 @@ void AutoBackup::atStart()
     }
     if (!notice.isEmpty())
         Platform::messages().show(notice, QString(), Messages::Icon::Critical);
-    try {
-        const Backups::Outcome outcome = Backups::run(Platform::clock().now(), true);
-        if (!outcome.secondProblem.isEmpty()) {
-            g_secondFolderTold = true;
-            Platform::messages().show(QStringLiteral("Salinan ke folder cadangan kedua gagal: %1").arg(outcome.secondProblem),
-                                      QString(), Messages::Icon::Information);
+    waitForStart();
+    const QDateTime now = Platform::clock().now();
+    QThread *thread = QThread::create([now] {
+        QString failure;
+        QString secondProblem;
+        try {
+            secondProblem = Backups::run(now, true).secondProblem;
+        } catch (const DataError &e) {
+            failure = e.description();
         }
-    } catch (const DataError &e) {
-        Platform::messages().show(QStringLiteral("Cadangan otomatis gagal dibuat.\r%1").arg(e.description()), QString(),
-                                  Messages::Icon::Critical);
-    }
+        if (!failure.isEmpty() || !secondProblem.isEmpty())
+            QMetaObject::invokeMethod(qApp, [failure, secondProblem] { tell(failure, secondProblem); }, Qt::QueuedConnection);
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    g_startBackup = thread;
+    thread->start(QThread::LowPriority);
+}
+
+void AutoBackup::waitForStart()
+{
+    if (g_startBackup)
+        g_startBackup->wait();
 }
 
 void AutoBackup::atEnd()
 {
+    waitForStart();
     const QDateTime now = Platform::clock().now();
     QString notice;
     try {

@@ -5,9 +5,13 @@
 class AutoBackup
 {
 public:
-    // Tells what went wrong at the last end, then backs up; a failure is
-    // told at once.
+    // Tells what went wrong at the last end, then backs up on a thread of
+    // its own, so that the windows are not held up; a failure is told as
+    // soon as it is known.
     static void atStart();
+    // Waits for the backup of the start (before a restore, a backup on
+    // request, and the end).
+    static void waitForStart();
     // Backs up; a failure is kept and told at the next start.
     static void atEnd();
 };

@@ -12,6 +12,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/WindowRegistry.h"
+#include "shell/AutoBackup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,6 +63,7 @@ QMenu *UtilitasMenu::addTo(QMenuBar *bar)
 
 void UtilitasMenu::backUpNow()
 {
+    AutoBackup::waitForStart();
     try {
         const Backups::Outcome outcome = Backups::run(Platform::clock().now(), false);
         Platform::messages().show(QStringLiteral("Cadangan tersimpan di %1.").arg(native(outcome.written)) + secondFolderLine(outcome),
@@ -112,6 +114,7 @@ void UtilitasMenu::chooseAndRestore()
 
 void UtilitasMenu::restore(const QString &chosen)
 {
+    AutoBackup::waitForStart();
     bool closed = false;
     const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -158,6 +161,7 @@ void UtilitasMenu::chooseSecondFolder()
             return;
         }
         Backups::setSecondFolder(chosen);
+        AutoBackup::waitForStart();
         const Backups::Outcome outcome = Backups::run(Platform::clock().now(), true);
         if (outcome.secondProblem.isEmpty())
             Platform::messages().show(QStringLiteral("Folder cadangan kedua: %1.\rCadangan terbaru sudah disalin ke sana.").arg(native(chosen)),

@@ -168,6 +168,7 @@ private slots:
         Backups::setSecondFolder(platform->path(QStringLiteral("usb-tidak-ada")));
         platform->messages.expect(Messages::Answer::Ok);
         AutoBackup::atStart();
+        QTRY_COMPARE(platform->messages.calls.size(), 1);
         QVERIFY2(lastMessage().contains(QLatin1String("folder cadangan kedua gagal")), qPrintable(lastMessage()));
         // Told already this run: the end keeps quiet, and so does the next start's notice.
         TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Budi")}});
@@ -176,7 +177,7 @@ private slots:
         QCOMPARE(BackupFolder::primary().backups().size(), 2);
         platform->messages.expect(Messages::Answer::Ok); // the next start tells once more
         AutoBackup::atStart();
-        QCOMPARE(platform->messages.calls.size(), 2);
+        QTRY_COMPARE(platform->messages.calls.size(), 2);
     }
 
     void backupFailedAtTheEndIsToldAtTheNextStart()
@@ -193,6 +194,8 @@ private slots:
 
         platform->messages.expect(Messages::Answer::Ok);
         AutoBackup::atStart();
+        AutoBackup::waitForStart();
+        QCoreApplication::processEvents();
         QCOMPARE(platform->messages.calls.size(), 1);
         QVERIFY2(lastMessage().startsWith(QLatin1String("Saat program ditutup 01/03/2004 10:00, cadangan otomatis gagal dibuat.")),
                  qPrintable(lastMessage()));
