@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -25,6 +26,15 @@ const QString temporaryMark = QStringLiteral(".sementara");
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// This computer's name as it may stand in a file name: a second folder on a
+// network share may hold copies that programs on other computers are making.
+QString hostTag()
+{
+    QString host = QSysInfo::machineHostName();
+    host.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QStringLiteral("_"));
+    return host.isEmpty() ? QStringLiteral("pc") : host;
 }
 
 } // namespace
@@ -66,18 +76,18 @@ void BackupFolder::make() const
 
 QString BackupFolder::temporaryName(const QDateTime &stamp) const
 {
-    return QStringLiteral("%1/.%2.%3%4").arg(m_path, fileName(stamp)).arg(QCoreApplication::applicationPid()).arg(temporaryMark);
+    return QStringLiteral("%1/.%2.%3-%4%5").arg(m_path, fileName(stamp), hostTag()).arg(QCoreApplication::applicationPid()).arg(temporaryMark);
 }
 
 void BackupFolder::removeLeftovers() const
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\.Zavav-\\d{8}-\\d{6}\\.mdb\\.(\\d+)\\.sementara$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\.Zavav-\\d{8}-\\d{6}\\.mdb\\.(\\w+)-(\\d+)\\.sementara$"));
     const QStringList names = QDir(m_path).entryList({QStringLiteral(".Zavav-*") + temporaryMark}, QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
         const QRegularExpressionMatch m = pattern.match(name);
-        if (!m.hasMatch())
+        if (!m.hasMatch() || m.captured(1) != hostTag())
             continue;
-        const pid_t pid = pid_t(m.captured(1).toLongLong());
+        const pid_t pid = pid_t(m.captured(2).toLongLong());
         // A copy still being made by a running program is left alone.
         if (pid == pid_t(QCoreApplication::applicationPid()) || (::kill(pid, 0) != 0 && errno == ESRCH))
             QFile::remove(m_path + QLatin1Char('/') + name);

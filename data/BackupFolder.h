@@ -29,7 +29,8 @@ public:
     // A temporary name in the folder for a copy taken at `stamp`, this
     // program's own.
     QString temporaryName(const QDateTime &stamp) const;
-    // Removes temporary files that programs no longer running left behind.
+    // Removes temporary files that programs of this computer no longer
+    // running left behind.
     void removeLeftovers() const;
     // Gives a finished copy its final name, never replacing another backup:
     // a name taken already moves on by a second. Throws DataError.
