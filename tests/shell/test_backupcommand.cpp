@@ -1,7 +1,9 @@
 #include "TestDatabase.h"
 #include "TestPlatform.h"
 
+#include "data/BackupCheck.h"
 #include "data/BackupFolder.h"
+#include "data/Backups.h"
 #include "data/DataFolder.h"
 
 #include <QDir>
@@ -73,6 +75,28 @@ private slots:
         QCOMPARE(restore.out.trimmed(), QStringLiteral("Data sudah dipulihkan dari %1.").arg(QDir::toNativeSeparators(path)));
         QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT Nama FROM Tamu")).size(), 1);
         QCOMPARE(BackupFolder::primary().backups().size(), 2);
+    }
+
+    void startingTheProgramBacksUpIntoBothFolders()
+    {
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Ani")}});
+        const QString usb = platform->path(QStringLiteral("usb"));
+        QVERIFY(QDir().mkpath(usb));
+        Backups::setSecondFolder(usb);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(PENGINAPAN_PROGRAM), {QStringLiteral("--data"), platform->dataDir()});
+        QVERIFY(p.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(usb).entryList({QStringLiteral("Zavav-*.mdb")}, QDir::Files).isEmpty(), 20000);
+        p.kill();
+        p.waitForFinished();
+        const QStringList backups = BackupFolder::primary().backups();
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(BackupCheck::verify(backups.first()).guests, 1);
+        QCOMPARE(QDir(usb).entryList({QStringLiteral("Zavav-*.mdb")}, QDir::Files),
+                 QStringList({QFileInfo(backups.first()).fileName()}));
     }
 
     void failuresExitNonZeroWithAMessage_data()
