@@ -15,12 +15,13 @@
 #include <QDateTime>
 #include <QMutex>
 #include <QRandomGenerator>
-#include <QSet>
+#include <QHash>
 #include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -78,21 +79,32 @@ void exec(QSqlQuery &q, const QString &sql, const QString &path)
         throw DataError::fromSql(q.lastError(), QStringLiteral("Membuat database %1").arg(path));
 }
 
-// The files in which damage was looked for once in this process; damage is
-// looked for when a file is first opened, not on every connection.
+// Damage is looked for when a file is first opened, and again only when
+// the file itself has changed since (another inode, size or modification
+// time), not on every connection.
 QMutex g_checkedLock;
-QSet<QString> g_checked;
+QHash<QString, QByteArray> g_checked;
+
+QByteArray identity(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QByteArray();
+    return QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino)) + ':'
+           + QByteArray::number(qlonglong(st.st_size)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+           + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+}
 
 bool firstLook(const QString &path)
 {
     QMutexLocker locker(&g_checkedLock);
-    return !g_checked.contains(QFileInfo(path).absoluteFilePath());
+    return g_checked.value(QFileInfo(path).absoluteFilePath()) != identity(path);
 }
 
-void lookedAt(const QString &path)
+void lookedAt(const QString &path, const QByteArray &seen)
 {
     QMutexLocker locker(&g_checkedLock);
-    g_checked.insert(QFileInfo(path).absoluteFilePath());
+    g_checked.insert(QFileInfo(path).absoluteFilePath(), seen);
 }
 
 // Holds an advisory lock on the database folder while a missing database is
@@ -239,6 +251,7 @@ void Database::verify(const QString &path)
         throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("bukan berkas biasa (misalnya sebuah folder)")));
     if (!info.isReadable())
         throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibaca (tidak ada izin)")));
+    const QByteArray seen = identity(path);
     const bool first = firstLook(path);
     try {
         withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase &db) {
@@ -277,5 +290,5 @@ void Database::verify(const QString &path)
         throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("tidak dapat dipakai: %1").arg(e.description())));
     }
     if (first)
-        lookedAt(path);
+        lookedAt(path, seen);
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,7 @@ private slots:
         QTest::newRow("text file") << QStringLiteral("text");
         QTest::newRow("truncated copy") << QStringLiteral("truncated");
         QTest::newRow("cannot be read") << QStringLiteral("unreadable");
+        QTest::newRow("a page of Transaksi overwritten") << QStringLiteral("damaged page");
     }
 
     void databaseThatIsNotOursIsNamedAndLeftAlone()
@@ -122,6 +124,23 @@ private slots:
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.resize(f.size() / 3));
+        } else if (how == QLatin1String("damaged page")) {
+            // The header and the other tables are whole; only the stays are not.
+            TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Ani")}});
+            for (int i = 1; i <= 200; ++i)
+                TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))},
+                                                                  {QStringLiteral("Nama"), QStringLiteral("Tamu %1").arg(i)}});
+            const qint64 root = TestDatabase::rows(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'Transaksi'"))
+                                    .first().first().toLongLong();
+            const qint64 pageSize = TestDatabase::rows(QStringLiteral("PRAGMA page_size")).first().first().toLongLong();
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.seek((root - 1) * pageSize));
+            QByteArray noise(int(pageSize), '\0');
+            QRandomGenerator random(20040301);
+            for (char &c : noise)
+                c = char(random.bounded(256));
+            QVERIFY(f.write(noise) == pageSize);
         } else {
             QVERIFY(QDir().mkpath(path)); // a folder where the file should be: no one can read it as a file
         }
@@ -141,9 +160,14 @@ private slots:
                 QVERIFY2(call.text.contains(shown), qPrintable(call.text));
             platform->messages.reset();
         }
+        // Nor does a save get into it.
         auto *guests = qobject_cast<RecordWindow *>(WindowRegistry::instance().existing(QStringLiteral("frmtamu")));
-        platform->messages.expect();
+        for (int i = 0; i < 3; ++i)
+            platform->messages.expect();
         QVERIFY(click(guests, "cmdAdd"));
+        type(guests->box(2), QStringLiteral("Baru"));
+        click(guests, "cmdUpdate");
+        QVERIFY(!platform->messages.calls.isEmpty());
         platform->messages.reset();
         QCOMPARE(hashOf(path), before);
         QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
