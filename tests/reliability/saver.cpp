@@ -17,8 +17,8 @@
 //       purchase NAME      a purchase saved in frmpembelian
 //       stay               a stay of the first guest saved in frmtransaksi;
 //                          ACK carries its NoTransaksi
-//       delete WINDOW      the current record of a record window deleted
-//                          (Hapus, confirmed); DELETED WINDOW
+//       delete-newest      the newest stay in frmtransaksi, read again
+//                          first, deleted (Hapus, confirmed); DELETED <number>
 
 #include "data/DataFolder.h"
 #include "platform/FixedClock.h"
@@ -27,6 +27,7 @@
 #include "platform/QtKeystrokes.h"
 #include "platform/ScriptedPrinter.h"
 #include "platform/WindowRegistry.h"
+#include "data/RecordSet.h"
 #include "records/DataControl.h"
 #include "records/DataNavigator.h"
 #include "records/frmpembelian.h"
@@ -39,6 +40,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
@@ -162,12 +164,26 @@ bool perform(const QString &line)
         return savePurchase(argument);
     if (command == QLatin1String("stay"))
         return saveStay();
-    if (command == QLatin1String("delete")) {
-        RecordWindow *w = recordWindow(argument);
+    if (command == QLatin1String("delete-newest")) {
+        RecordWindow *w = recordWindow(QStringLiteral("frmtransaksi"));
+        QTest::mouseClick(button(w, "cmdRefresh"), Qt::LeftButton);
+        RecordSet &stays = w->mainData().records();
+        QString newest;
+        int row = -1;
+        for (int i = 0; i < stays.count(); ++i) {
+            const QString number = stays.textAt(i, stays.columnOf(QStringLiteral("NoTransaksi")));
+            if (number.toInt() > newest.toInt()) {
+                newest = number;
+                row = i;
+            }
+        }
+        if (row < 0)
+            return false;
+        w->grid()->selectRow(row);
         g_messages->yesNo = Messages::Answer::Yes;
         QTest::mouseClick(button(w, "cmdDelete"), Qt::LeftButton);
         g_messages->yesNo = Messages::Answer::No;
-        say(QStringLiteral("DELETED ") + argument);
+        say(QStringLiteral("DELETED ") + newest);
         return true;
     }
     say(QStringLiteral("UNKNOWN ") + line);

@@ -231,6 +231,54 @@ private slots:
         QCOMPARE(stored.value(name), 1);
     }
 
+    // Two programs record stays in turn; each deletes the newest stay now
+    // and then. No number is ever given twice.
+    void twoProgramsNeverGiveATransactionNumberTwice()
+    {
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("No KTP/KTA"), QStringLiteral("KTP 1")},
+                                                     {QStringLiteral("Nama"), QStringLiteral("Ani")},
+                                                     {QStringLiteral("Alamat"), QStringLiteral("Jl. Uji")},
+                                                     {QStringLiteral("Kota"), QStringLiteral("Kalisor")},
+                                                     {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                                     {QStringLiteral("NoKamar"), QStringLiteral("PM 01")},
+                                                     {QStringLiteral("Harga"), 60000}});
+        Saver programs[2];
+        for (Saver &p : programs) {
+            p.start({platform->dataDir(), QStringLiteral("-")});
+            QCOMPARE(p.command(QStringLiteral("show frmtransaksi")), QStringLiteral("SHOWN frmtransaksi"));
+        }
+        QStringList given;
+        QStringList deleted;
+        for (int turn = 0; turn < 30; ++turn) {
+            Saver &p = programs[turn % 2];
+            if (turn % 7 == 6) {
+                const QString answer = p.command(QStringLiteral("delete-newest"));
+                QVERIFY2(answer.startsWith(QLatin1String("DELETED ")), qPrintable(answer));
+                deleted << answer.mid(8);
+                continue;
+            }
+            const QString answer = p.command(QStringLiteral("stay"));
+            QVERIFY2(answer.startsWith(QLatin1String("ACK ")), qPrintable(answer));
+            const QString number = answer.mid(4);
+            QVERIFY2(!given.contains(number), qPrintable(number + QStringLiteral(" was given before")));
+            QCOMPARE(number.size(), 3);
+            given << number;
+        }
+        QVERIFY(!deleted.isEmpty());
+
+        QHash<QString, int> stored;
+        for (const QVariantMap &row : TestDatabase::rows(QStringLiteral("SELECT NoTransaksi FROM Transaksi")))
+            ++stored[row.value(QStringLiteral("NoTransaksi")).toString()];
+        QVERIFY2(noneTwice(stored), "a number is stored twice");
+        QStringList kept = given;
+        for (const QString &d : deleted)
+            kept.removeOne(d);
+        QCOMPARE(lostSaves(stored, kept), 0);
+        QCOMPARE(stored.size(), kept.size());
+        qInfo("programs: 2, stays saved: %lld, newest deleted: %lld times, numbers given twice: 0",
+              qlonglong(given.size()), qlonglong(deleted.size()));
+    }
+
     void twoProgramsOnOneFolderLoseNothing()
     {
         constexpr int each = 40;
