@@ -9,6 +9,7 @@
 #include "platform/WindowRegistry.h"
 #include "records/RecordWindow.h"
 #include "reports/frmcetaklap.h"
+#include "reports/frmlaprek.h"
 #include "shell/WindowCatalog.h"
 
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 #include <signal.h>
@@ -201,6 +203,67 @@ private slots:
         QVERIFY(QDir().rmdir(DataFolder::reportFilePath()));
         w->TampilData(QStringLiteral("SEMUA DATA"));
         QVERIFY(QFile(DataFolder::reportFilePath()).size() > 0);
+    }
+
+    // Lap.txt or Info.txt is a symbolic link to a file that is not ours:
+    // the program puts its own file in the link's place and leaves the
+    // target as it was.
+    void fileThatIsALinkIsReplacedAndItsTargetUntouched_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::newRow("receipts report, Lap.txt") << QStringLiteral("frmcetaklap");
+        QTest::newRow("recapitulation, Lap.txt") << QStringLiteral("frmlaprek");
+        QTest::newRow("search, Info.txt") << QStringLiteral("search");
+    }
+
+    void fileThatIsALinkIsReplacedAndItsTargetUntouched()
+    {
+        QFETCH(QString, writer);
+        ++broken;
+        const QString target = platform->path(QStringLiteral("bukan-milik-kita.txt"));
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Catatan orang lain\n");
+        }
+        const QByteArray before = hashOf(target);
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Jaya")}});
+        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
+                                                          {QStringLiteral("Nama"), QStringLiteral("Jaya")},
+                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                                          {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
+                                                          {QStringLiteral("HargaSewa"), 60000},
+                                                          {QStringLiteral("Lama"), 2},
+                                                          {QStringLiteral("JumlahOrang"), 1},
+                                                          {QStringLiteral("Pengeluaran"), 0.0}});
+        const QString here = QDir::currentPath();
+        const auto back = qScopeGuard([&] { QDir::setCurrent(here); });
+        QString link;
+        if (writer == QLatin1String("search")) {
+            const QString cwd = platform->path(QStringLiteral("cwd"));
+            QVERIFY(QDir().mkpath(cwd));
+            QVERIFY(QDir::setCurrent(cwd));
+            link = cwd + QStringLiteral("/Info.txt");
+        } else {
+            link = DataFolder::reportFilePath();
+        }
+        QVERIFY(QFile::link(target, link));
+
+        if (writer == QLatin1String("frmcetaklap")) {
+            open<frmcetaklap>(writer)->TampilData(QStringLiteral("SEMUA DATA"));
+        } else if (writer == QLatin1String("frmlaprek")) {
+            open<frmlaprek>(writer)->TampilData(QStringLiteral("SEMUA DATA"));
+        } else {
+            QWidget *w = WindowRegistry::instance().show(QStringLiteral("frmtamu"));
+            platform->prompt.expect(QStringLiteral("jaya"));
+            QVERIFY(click(w, "cmdFindFirst"));
+        }
+        QVERIFY(platform->messages.calls.isEmpty());
+        QCOMPARE(hashOf(target), before);
+        QVERIFY2(!QFileInfo(link).isSymLink(), qPrintable(link));
+        QVERIFY(QFileInfo(link).isFile());
+        if (writer != QLatin1String("frmlaprek")) // the recapitulation empties the file
+            QVERIFY(QFileInfo(link).size() > 0);
     }
 
     void searchWithoutAMirrorFileStillFinds_data()
