@@ -265,8 +265,10 @@ int main(int argc, char *argv[])
                       ReportQuery q(c, ReportQuery::Category::All);
                       ReceiptsReport text(QString(), QStringLiteral("SEMUA DATA"), QStringLiteral("Senin"), QDate(2004, 3, 1));
                       QString all = text.header();
-                      while (q.next())
+                      while (q.next()) {
+                          all += text.startRow();
                           all += text.row(BarisLaporan::fromRecord([&](const QString &f) { return q.value(f); }));
+                      }
                       all += text.closing();
                       QFile f(report.filePath(QStringLiteral("reference.txt")));
                       f.open(QIODevice::WriteOnly);
