@@ -25,6 +25,7 @@
 #include <QTest>
 #include <memory>
 #include <signal.h>
+#include <unistd.h>
 
 using namespace WindowDriver;
 
@@ -81,6 +82,15 @@ class TestBrokenFiles : public QObject
         auto *rooms = w->findChild<QComboBox *>(QStringLiteral("Combo1"));
         choose(rooms, rooms->currentIndex() == 0 ? 1 : 0);
         return w;
+    }
+
+    // The store's and the system's own English texts never reach the clerk.
+    static void verifyIndonesian(const QString &message)
+    {
+        for (const char *english : {"Permission denied", "malformed", "unable to open", "is locked", "constraint failed",
+                                    "No such file", "Is a directory", "I/O error", "readonly", "not a database",
+                                    "Read-only file system", "No space left", "out of memory"})
+            QVERIFY2(!message.contains(QLatin1String(english), Qt::CaseInsensitive), qPrintable(message));
     }
 
     // One message, naming what is wrong; the answer was scripted.
@@ -162,8 +172,10 @@ private slots:
             QWidget *w = WindowRegistry::instance().show(QLatin1String(name));
             QVERIFY(w);
             QVERIFY(!platform->messages.calls.isEmpty());
-            for (const auto &call : platform->messages.calls)
+            for (const auto &call : platform->messages.calls) {
                 QVERIFY2(call.text.contains(shown), qPrintable(call.text));
+                verifyIndonesian(call.text);
+            }
             platform->messages.reset();
         }
         // Nor does a save get into it.
@@ -177,6 +189,49 @@ private slots:
         platform->messages.reset();
         QCOMPARE(hashOf(path), before);
         QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+    }
+
+    // A database the clerk's account may not read. Root reads any file, so
+    // the program runs as an unprivileged user here.
+    void unreadableDatabaseIsNamedAndLeftAlone()
+    {
+        if (::geteuid() != 0)
+            QSKIP("the test makes the file unreadable for another user, which needs root");
+        ++broken;
+        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Ani")}});
+        const QString path = DataFolder::databasePath();
+        for (const QString &dir : {platform->dataDir(), QFileInfo(path).absolutePath()})
+            QVERIFY(QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                   | QFileDevice::ReadOther | QFileDevice::ExeOther));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        const QByteArray before = hashOf(path);
+
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), platform->dataDir());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), platform->dataDir());
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
+                       QCoreApplication::applicationDirPath() + QStringLiteral("/reliability_saver"), platform->dataDir(),
+                       QStringLiteral("-")});
+        QVERIFY(program.waitForStarted());
+        program.write("show frmtamu\nguest Budi\n");
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(30000));
+        const QStringList answers = QString::fromUtf8(program.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(!answers.isEmpty() && answers.first().startsWith(QLatin1String("OPEN-FAILED frmtamu ")),
+                 qPrintable(answers.join(QLatin1Char('\n'))));
+        const QString message = answers.first().section(QLatin1Char(' '), 2);
+        qInfo("unreadable database, as user nobody: %s", qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("tidak dapat dibaca")), qPrintable(message));
+        verifyIndonesian(message);
+        for (const QString &line : answers)
+            QVERIFY2(!line.startsWith(QLatin1String("ACK")), qPrintable(line));
+        QCOMPARE(hashOf(path), before);
     }
 
     void reportFileThatCannotBeWrittenIsReportedAndTheWindowRecovers()
@@ -380,6 +435,7 @@ private slots:
         QVERIFY(click(w, "cmdUpdate"));
         QCOMPARE(platform->messages.calls.size(), 1);
         qInfo("read-only data folder: %s", qPrintable(platform->messages.calls.first().text));
+        verifyIndonesian(platform->messages.calls.first().text);
         QVERIFY(!platform->messages.calls.first().text.contains(QLatin1String("sudah ada")));
         QVERIFY(button(w, "cmdUpdate")->isEnabled()); // the row is still pending
         QCOMPARE(w->box(2)->text(), QStringLiteral("Baru"));
@@ -409,6 +465,7 @@ private slots:
         const QString text = platform->messages.calls.first().text;
         qInfo("full disk after %lld saves: %s", qlonglong(saved.size()), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("disk penuh")) || text.contains(QLatin1String("baca/tulis")), qPrintable(text));
+        verifyIndonesian(text);
         QVERIFY(button(w, "cmdUpdate")->isEnabled());
         platform->messages.reset();
         QVERIFY(click(w, "cmdCancel"));
