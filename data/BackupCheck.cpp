@@ -62,7 +62,7 @@ void hashRows(QCryptographicHash &hash, SqliteFile &file, const QString &sql)
     }
     sqlite3_finalize(statement);
     if (rc != SQLITE_DONE)
-        throw DataError::fromCode(rc, QString(), file.path());
+        throw DataError::fromCode(rc, file.path());
 }
 
 } // namespace

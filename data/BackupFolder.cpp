@@ -2,7 +2,6 @@
 
 #include "data/DataError.h"
 #include "data/DataFolder.h"
-#include "data/OsError.h"
 #include "data/RetentionPlan.h"
 
 #include <QCoreApplication>
@@ -118,7 +117,7 @@ QString BackupFolder::place(const QString &temporary, const QDateTime &stamp) co
     }
     const int error = errno;
     throw DataError(DataError::WriteFailed, QStringLiteral("Cadangan tidak dapat diberi nama akhir di folder %1 (%2).")
-                                                .arg(native(m_path), OsError::describe(error)));
+                                                .arg(native(m_path), DataError::systemErrorText(error)));
 }
 
 QStringList BackupFolder::prune(const QDateTime &now) const
@@ -145,7 +144,7 @@ void BackupFolder::sync(const QString &path)
         if (fd >= 0)
             ::close(fd);
         throw DataError(DataError::WriteFailed, QStringLiteral("%1 tidak dapat disimpan ke disk (%2).")
-                                                    .arg(native(path), OsError::describe(error)));
+                                                    .arg(native(path), DataError::systemErrorText(error)));
     }
     ::close(fd);
 }
@@ -155,13 +154,13 @@ void BackupFolder::copyFile(const QString &from, const QString &to)
     const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         throw DataError(DataError::CannotOpen, QStringLiteral("Berkas cadangan %1 tidak dapat dibaca (%2).")
-                                                   .arg(native(from), OsError::describe(errno)));
+                                                   .arg(native(from), DataError::systemErrorText(errno)));
     const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (out < 0) {
         const int error = errno;
         ::close(in);
         throw DataError(DataError::CannotOpen, QStringLiteral("Salinan cadangan %1 tidak dapat dibuat (%2).")
-                                                   .arg(native(to), OsError::describe(error)));
+                                                   .arg(native(to), DataError::systemErrorText(error)));
     }
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     int error = 0;
@@ -191,6 +190,6 @@ void BackupFolder::copyFile(const QString &from, const QString &to)
     ::close(in);
     if (error)
         throw DataError(DataError::WriteFailed, QStringLiteral("Salinan cadangan %1 tidak dapat ditulis (%2).")
-                                                    .arg(native(to), OsError::describe(error)));
+                                                    .arg(native(to), DataError::systemErrorText(error)));
 }
 

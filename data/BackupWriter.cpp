@@ -81,7 +81,7 @@ QString BackupWriter::backUp(const QString &database, const BackupFolder &folder
             const int rc = sqlite3_backup_step(backup, -1);
             sqlite3_backup_finish(backup);
             if (rc != SQLITE_DONE)
-                throw DataError::fromCode(rc, QString(), context);
+                throw DataError::fromCode(rc, context);
         }
         source.exec(QStringLiteral("COMMIT"));
         BackupFolder::sync(temporary);

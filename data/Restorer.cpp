@@ -5,7 +5,6 @@
 #include "data/BackupWriter.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
-#include "data/OsError.h"
 #include "data/SqliteFile.h"
 
 #include <QCoreApplication>
@@ -33,7 +32,7 @@ void removeSideFile(const QString &path)
 {
     if (::remove(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
         throw restoreFailed(DataError::WriteFailed, QStringLiteral("%1 tidak dapat dihapus (%2).")
-                                                        .arg(native(path), OsError::describe(errno)));
+                                                        .arg(native(path), DataError::systemErrorText(errno)));
 }
 
 } // namespace
@@ -103,13 +102,13 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
             const QString aside = QStringLiteral("%1/Zavav-rusak-%2.mdb").arg(backups.path(), now.toString(QStringLiteral("yyyyMMdd-HHmmss")));
             if (::rename(QFile::encodeName(database).constData(), QFile::encodeName(aside).constData()) != 0)
                 throw restoreFailed(DataError::WriteFailed, QStringLiteral("database lama tidak dapat disisihkan ke %1 (%2).")
-                                                                .arg(native(aside), OsError::describe(errno)));
+                                                                .arg(native(aside), DataError::systemErrorText(errno)));
         }
         removeSideFile(database + QStringLiteral("-wal"));
         removeSideFile(database + QStringLiteral("-shm"));
         if (::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(database).constData()) != 0)
             throw restoreFailed(DataError::WriteFailed, QStringLiteral("%1 tidak dapat diganti (%2).")
-                                                            .arg(native(database), OsError::describe(errno)));
+                                                            .arg(native(database), DataError::systemErrorText(errno)));
         BackupFolder::sync(folder);
     } catch (...) {
         QFile::remove(incoming);

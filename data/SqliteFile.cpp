@@ -23,7 +23,7 @@ SqliteFile::SqliteFile(const QString &path, Mode mode, const QString &context) :
     }
     const int rc = sqlite3_open_v2(url.toString(QUrl::FullyEncoded).toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const DataError error = DataError::fromCode(m_db ? sqlite3_extended_errcode(m_db) : rc, QString(), context);
+        const DataError error = DataError::fromCode(m_db ? sqlite3_extended_errcode(m_db) : rc, context);
         sqlite3_close(m_db);
         m_db = nullptr;
         throw error;
@@ -38,7 +38,7 @@ SqliteFile::~SqliteFile()
 
 void SqliteFile::fail(const QString &context) const
 {
-    throw DataError::fromCode(sqlite3_extended_errcode(m_db), QString(), context.isEmpty() ? m_context : context);
+    throw DataError::fromCode(sqlite3_extended_errcode(m_db), context.isEmpty() ? m_context : context);
 }
 
 sqlite3_stmt *SqliteFile::prepare(const QString &sql)
@@ -64,7 +64,7 @@ QString SqliteFile::text(const QString &sql)
         result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
     sqlite3_finalize(statement);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw DataError::fromCode(rc, QString(), m_context);
+        throw DataError::fromCode(rc, m_context);
     return result;
 }
 
@@ -77,7 +77,7 @@ qint64 SqliteFile::number(const QString &sql)
         result = sqlite3_column_int64(statement, 0);
     sqlite3_finalize(statement);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw DataError::fromCode(rc, QString(), m_context);
+        throw DataError::fromCode(rc, m_context);
     return result;
 }
 
