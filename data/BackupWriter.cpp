@@ -43,9 +43,9 @@ QString BackupWriter::backUp(const QString &database, const BackupFolder &folder
     folder.make();
     folder.removeLeftovers();
 
-    // Opened for writing, though nothing is written, so that closing it as
-    // the last connection removes the log files as every program's does.
-    SqliteFile source(database, SqliteFile::Mode::ReadWrite, context);
+    // Opened read-only: a backup never changes the database, not even a
+    // damaged one, and never folds or removes its log files.
+    SqliteFile source(database, SqliteFile::Mode::ReadOnly, context);
     source.setBusyTimeout(5000);
     // One read snapshot for the comparison and the copy: writers go on
     // meanwhile (the database keeps a write-ahead log) and are not seen.

@@ -28,6 +28,15 @@ DataError restoreFailed(int number, const QString &why)
     return DataError(number, QStringLiteral("Pemulihan dibatalkan, database tidak diubah: %1").arg(why));
 }
 
+// Moves a file that may be missing; throws DataError when it is there and
+// cannot be moved.
+void moveAside(const QString &from, const QString &to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0 && errno != ENOENT)
+        throw restoreFailed(DataError::WriteFailed, QStringLiteral("%1 tidak dapat disisihkan ke %2 (%3).")
+                                                        .arg(native(from), native(to), DataError::systemErrorText(errno)));
+}
+
 void removeSideFile(const QString &path)
 {
     if (::remove(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
@@ -97,12 +106,18 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
                                                        "Tutup program itu dulu, lalu pulihkan lagi."));
                 throw restoreFailed(e.number(), e.description());
             }
-        } else if (setAside) {
+        } else {
+            // No database to fold the log into: a log left beside it (by a
+            // program that had the old file open when it was lost, or beside
+            // the damaged file) is kept aside with it, never read into the
+            // restored books.
             backups.make();
-            const QString aside = QStringLiteral("%1/Zavav-rusak-%2.mdb").arg(backups.path(), now.toString(QStringLiteral("yyyyMMdd-HHmmss")));
-            if (::rename(QFile::encodeName(database).constData(), QFile::encodeName(aside).constData()) != 0)
-                throw restoreFailed(DataError::WriteFailed, QStringLiteral("database lama tidak dapat disisihkan ke %1 (%2).")
-                                                                .arg(native(aside), DataError::systemErrorText(errno)));
+            const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            const QString aside = setAside ? QStringLiteral("%1/Zavav-rusak-%2.mdb").arg(backups.path(), stamp)
+                                           : QStringLiteral("%1/Zavav-sisa-%2.mdb").arg(backups.path(), stamp);
+            moveAside(database + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
+            if (setAside)
+                moveAside(database, aside);
         }
         removeSideFile(database + QStringLiteral("-wal"));
         removeSideFile(database + QStringLiteral("-shm"));
