@@ -6,11 +6,13 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtKeystrokes.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
 #include "shell/WindowCatalog.h"
+#include "shell/WorkbookCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,6 +36,7 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataOption());
+    parser.addOption(WorkbookCommand::option());
     parser.process(app);
 }
 
@@ -52,11 +55,13 @@ bool asksForInformationOnly(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (asksForInformationOnly(argc, argv)) {
+    if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
         parseArguments(parser, app);
-        return 0;
+        if (parser.isSet(dataOption()))
+            DataFolder::setRoot(parser.value(dataOption()));
+        return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
     }
 
     QApplication app(argc, argv);
@@ -72,12 +77,14 @@ int main(int argc, char *argv[])
     QtKeystrokes keystrokes;
     SystemClock clock;
     QtPrinter printer;
+    QtPrintPreview printPreview;
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setPrintPreview(&printPreview);
 
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));

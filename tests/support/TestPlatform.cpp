@@ -20,6 +20,7 @@ TestPlatform::TestPlatform() : clock(fixedNow())
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setPrintPreview(&printPreview);
     DataFolder::setRoot(m_dir.path());
 }
 
@@ -32,16 +33,19 @@ TestPlatform::~TestPlatform()
     Platform::setKeystrokes(nullptr);
     Platform::setClock(nullptr);
     Platform::setPrinter(nullptr);
+    Platform::setPrintPreview(nullptr);
 }
 
 QStringList TestPlatform::problems() const
 {
-    QStringList all = messages.problems + prompt.problems + fileDialogs.problems;
+    QStringList all = messages.problems + prompt.problems + fileDialogs.problems + printPreview.problems;
     if (messages.pending() > 0)
         all << QStringLiteral("%1 scripted message answer(s) never asked for").arg(messages.pending());
     if (prompt.pending() > 0)
         all << QStringLiteral("%1 scripted prompt answer(s) never asked for").arg(prompt.pending());
     if (fileDialogs.pending() > 0)
         all << QStringLiteral("%1 scripted file name(s) never asked for").arg(fileDialogs.pending());
+    if (printPreview.pending() > 0)
+        all << QStringLiteral("%1 scripted print preview(s) never shown").arg(printPreview.pending());
     return all;
 }

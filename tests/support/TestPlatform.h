@@ -4,6 +4,7 @@
 #include "platform/QtKeystrokes.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrintPreview.h"
 #include "platform/ScriptedPrinter.h"
 #include "platform/ScriptedPrompt.h"
 
@@ -30,6 +31,7 @@ public:
     QtKeystrokes keystrokes;
     FixedClock clock;
     ScriptedPrinter printer;
+    ScriptedPrintPreview printPreview;
 
     static QDateTime fixedNow();
 
