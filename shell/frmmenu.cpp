@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
+#include "shell/WorkbookExportAction.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -60,6 +61,12 @@ frmmenu::frmmenu(QWidget *parent) : QMainWindow(parent)
     laporan->setObjectName(QStringLiteral("mnlaporan"));
     addShowItem(laporan, QStringLiteral("mncetaktrans"), QStringLiteral("Cetak Transaksi"), QStringLiteral("frmcetaklap"));
     addShowItem(laporan, QStringLiteral("mnRekapitulasi"), QStringLiteral("Cetak Rekapitulasi"), QStringLiteral("frmlaprek"));
+
+    QMenu *utilitas = menuBar()->addMenu(QStringLiteral("&Utilitas"));
+    utilitas->setObjectName(QStringLiteral("mnUtilitas"));
+    QAction *export_ = utilitas->addAction(QStringLiteral("Ekspor ke Excel..."));
+    export_->setObjectName(QStringLiteral("mnEksporExcel"));
+    connect(export_, &QAction::triggered, this, [this] { WorkbookExportAction::run(this); });
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnabout"));

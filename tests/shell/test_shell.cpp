@@ -44,6 +44,7 @@ private slots:
             {"mnfile", "&File", {"mnDataTamu|Data &Tamu"}},
             {"mntransaksi", "&Transaksi", {"mnPembelian|Transaksi Pembelian", "mnZavav|Transaksi Penginapan"}},
             {"mnlaporan", "&Laporan", {"mncetaktrans|Cetak Transaksi", "mnRekapitulasi|Cetak Rekapitulasi"}},
+            {"mnUtilitas", "&Utilitas", {"mnEksporExcel|Ekspor ke Excel..."}},
             {"mnabout", "&About", {"mna|Programmer"}},
             {"", "&Close", {}},
         };
