@@ -8,6 +8,7 @@
 #include "data/Connection.h"
 #include "data/DataFolder.h"
 #include "data/ReportQuery.h"
+#include "data/TableDef.h"
 #include "data/TextForms.h"
 #include "data/WorkbookExport.h"
 #include "platform/FixedClock.h"

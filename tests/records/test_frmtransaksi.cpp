@@ -417,7 +417,7 @@ private slots:
                                 "cmdAdd cmdEdit cmdDelete cmdRefresh cmdClose "
                                 "cmdFindNext cmdFindFirst cmdView cmdClearSearch "
                                 "cmdFirst cmdPrevious cmdNext cmdLast DataGrid1 txtFields_14 Command1 cmdSimpanPdf "
-                                "txtFields_13 txtFields_12 txtFields_11"));
+                                "txtFields_13 txtFields_12"));
     }
 };
 
