@@ -15,6 +15,10 @@
 #include <cstdio>
 #include <xlsxwriter.h>
 
+#if defined(Q_OS_UNIX)
+#include <locale.h>
+#endif
+
 namespace {
 
 const QString kContext = QStringLiteral("Ekspor ke Excel");
@@ -64,6 +68,40 @@ bool isNumber(const QVariant &value)
         return false;
     }
 }
+
+// The library writes numbers with the C library's printf, which follows the
+// process's locale: under id_ID "18750.25" would come out as "18750,25", a
+// number no spreadsheet reads. While one lives, this thread formats numbers
+// the C way.
+class CNumbers
+{
+public:
+    CNumbers()
+    {
+#if defined(Q_OS_UNIX)
+        m_c = newlocale(LC_NUMERIC_MASK, "C", duplocale(uselocale(nullptr)));
+        if (m_c)
+            m_previous = uselocale(m_c);
+#endif
+    }
+    ~CNumbers()
+    {
+#if defined(Q_OS_UNIX)
+        if (m_c) {
+            uselocale(m_previous);
+            freelocale(m_c);
+        }
+#endif
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+#if defined(Q_OS_UNIX)
+    locale_t m_c = nullptr;
+    locale_t m_previous = nullptr;
+#endif
+};
 
 class Workbook
 {
@@ -193,6 +231,7 @@ QList<qint64> WorkbookExport::write(Connection &connection, const QString &fileN
 
     QList<qint64> counts;
     {
+        const CNumbers cNumbers;
         Workbook book(temporaryName);
         qint64 done = 0;
         for (const TableDef *table : tables()) {
