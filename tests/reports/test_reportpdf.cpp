@@ -1,3 +1,4 @@
+#include "LocaleGrouping.h"
 #include "PdfReader.h"
 #include "ReportFixture.h"
 #include "TestPlatform.h"
@@ -45,7 +46,7 @@ class TestReportPdf : public QObject
 
     static QString receiptsExample()
     {
-        return lines({
+        return withLocaleGrouping(lines({
             " PENGINAPAN RERAR MERBALUTA KALISOR",
             " ",
             " LAPORAN PENERIMAAN KEUANGAN RERAR MERBALUNTA",
@@ -66,11 +67,11 @@ class TestReportPdf : public QObject
             " ",
             " ",
             " ______________",
-        });
+        }));
     }
     static QString recapitulationExample()
     {
-        return lines({
+        return withLocaleGrouping(lines({
             " -----------------------------------------------------------------------------------------------------------",
             "                           LAPORAN REKAPITULASI PENGINAPAN RERAR MERBALUNTA KALISOR",
             "                                        BULAN: 03/2004 ",
@@ -92,7 +93,7 @@ class TestReportPdf : public QObject
             "   TRIWANDOKO.MSC,                   SULISTYO RAMLA           BUDI HARSANTO             SUPANG            ",
             " ______________________           ____________________     _____________________    _______________________               ",
             " KOLONEL PNB NRP.400101           MAYOR ADM NRP.400102     KAPTEN KAL NRP.400103    PNS III/a NIP.010000001               ",
-        });
+        }));
     }
 
     // Builds the worked example of a window into its pane.
