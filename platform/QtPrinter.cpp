@@ -1,9 +1,11 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/CupsJob.h"
 #include "reports/PrintLayout.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
 QString QtPrinter::defaultPrinterName()
 {
@@ -23,10 +25,20 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
     if (info.isNull())
         return printerFailure(QStringLiteral("tidak ada printer bawaan"));
 
-    QPrinter printer(info, QPrinter::HighResolution);
+    // The document is drawn into a PDF file on the printer's paper and then
+    // handed to the print service, which says whether it took the job:
+    // a painter that finishes its drawing has printed nothing yet.
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return printerFailure(QStringLiteral("berkas sementara tidak dapat dibuat"));
+    const QString document = folder.filePath(QStringLiteral("cetak.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(document);
+    printer.setPageLayout(PrintLayout::defaultSheet());
     printer.setDocName(QStringLiteral("Penginapan"));
 
-    // Laid out as the preview and the PDF lay it out.
+    // Laid out as the preview and the saved PDF lay it out.
     const PrintLayout layout(text, fontFamily, pointSize);
     layout.orient(printer);
     if (const auto failure = layout.paint(printer)) {
@@ -37,5 +49,5 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
             return printerFailure(QStringLiteral("dokumen tidak dapat diselesaikan"));
         }
     }
-    return std::nullopt;
+    return CupsJob::submit(info.printerName(), document, printer.docName());
 }

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
@@ -80,13 +79,11 @@ std::optional<PrintLayout::Failure> PrintLayout::paint(QPagedPaintDevice &device
 
 QPageLayout PrintLayout::defaultSheet()
 {
+    // The default printer's paper, A4 where there is none or it names none,
+    // with margins that every printer can print within.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        const QPrinter printer(info, QPrinter::HighResolution);
-        const QPageLayout sheet = printer.pageLayout();
-        if (sheet.isValid())
-            return sheet;
-    }
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                       QPageLayout::Millimeter);
+    QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
+    if (!paper.isValid())
+        paper = QPageSize(QPageSize::A4);
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }

@@ -35,8 +35,8 @@ public:
     std::optional<Failure> paint(QPagedPaintDevice &device,
                                  const std::function<void(int done, int total)> &sheetDone = {}) const;
 
-    // The sheet of the default printer, or A4 with 10 mm margins where
-    // there is no printer: the sheet previews and PDFs are laid on.
+    // The sheet every printout is laid on, printed, previewed or saved: the
+    // default printer's paper (A4 where there is no printer), 10 mm margins.
     static QPageLayout defaultSheet();
 
 private:
