@@ -4,18 +4,25 @@
 #include "platform/Appearance.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/QtChoice.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtKeystrokes.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
 #include "platform/QtTranslation.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
+#include "shell/AutoBackup.h"
+#include "shell/BackupCommand.h"
 #include "shell/WindowCatalog.h"
+#include "shell/WorkbookCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+
+#include <cstdio>
 
 namespace {
 
@@ -36,6 +43,8 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataOption());
+    BackupCommand::addOptions(parser);
+    parser.addOption(WorkbookCommand::option());
     parser.process(app);
 }
 
@@ -54,13 +63,17 @@ bool asksForInformationOnly(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (asksForInformationOnly(argc, argv)) {
+    if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
         QtTranslation::install();
         QCommandLineParser parser;
         parseArguments(parser, app);
-        return 0;
+        if (parser.isSet(dataOption()))
+            DataFolder::setRoot(parser.value(dataOption()));
+        return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
     }
+    if (BackupCommand::wanted(argc, argv))
+        return BackupCommand::main(argc, argv, parseArguments);
 
     QApplication app(argc, argv);
     QtTranslation::install();
@@ -68,8 +81,14 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
-    if (parser.isSet(dataOption))
+    if (parser.isSet(dataOption)) {
+        // An empty name would silently mean the current directory.
+        if (parser.value(dataOption).trimmed().isEmpty()) {
+            fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
+            return 2;
+        }
         DataFolder::setRoot(parser.value(dataOption));
+    }
 
     QtMessages messages;
     QtPrompt prompt;
@@ -77,12 +96,16 @@ int main(int argc, char *argv[])
     QtKeystrokes keystrokes;
     SystemClock clock;
     QtPrinter printer;
+    QtChoice choice;
+    QtPrintPreview printPreview;
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setChoice(&choice);
+    Platform::setPrintPreview(&printPreview);
 
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));
@@ -91,11 +114,13 @@ int main(int argc, char *argv[])
     // reported and left as it is, and the windows that need it say so again.
     try {
         Database::ensure(DataFolder::databasePath());
+        AutoBackup::atStart();
     } catch (const DataError &e) {
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
 
     const int result = app.exec();
     WindowRegistry::instance().unloadAll();
+    AutoBackup::atEnd();
     return result;
 }
