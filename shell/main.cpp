@@ -1,6 +1,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
+#include "platform/Appearance.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/QtChoice.h"
@@ -10,6 +11,7 @@
 #include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
+#include "platform/QtTranslation.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
 #include "shell/AutoBackup.h"
@@ -63,6 +65,7 @@ int main(int argc, char *argv[])
 {
     if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
+        QtTranslation::install();
         QCommandLineParser parser;
         parseArguments(parser, app);
         if (parser.isSet(dataOption()))
@@ -73,6 +76,8 @@ int main(int argc, char *argv[])
         return BackupCommand::main(argc, argv, parseArguments);
 
     QApplication app(argc, argv);
+    QtTranslation::install();
+    Appearance::install();
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
