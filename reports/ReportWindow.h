@@ -78,7 +78,6 @@ private:
     qreal m_printPointSize;
     QString m_dayName;
     std::unique_ptr<Connection> m_connection;
-    std::optional<DataError> m_loadError;
 
     QWidget *m_client;
     QPlainTextEdit *m_pane;

@@ -57,7 +57,7 @@ class TestCrashSafety : public QObject
 
     static QSet<QString> storedNames(QString *integrity)
     {
-        Connection c(DataFolder::databasePath());
+        Connection c(DataFolder::databaseLocation());
         QSqlQuery q(c.database());
         q.exec(QStringLiteral("PRAGMA integrity_check"));
         q.next();

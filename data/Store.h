@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/DataError.h"
+#include "data/TransaksiTotals.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+
+class QSqlError;
+struct FieldDef;
+struct TableDef;
+
+// Where the books are kept: the database file Zavav.mdb or a PostgreSQL
+// server. Everything that differs between the two lives behind this class:
+// how a connection is opened (and the schema made or checked), the few
+// pieces of SQL that differ, how a transaction number is handed out, how the
+// recapitulation sums, and how the store's failures read. Record sets,
+// windows and reports see only a Connection.
+class Store
+{
+public:
+    virtual ~Store() = default;
+
+    // A location is a PostgreSQL connection URI (postgresql://... or
+    // postgres://...) or the path of the database file.
+    static bool isServer(const QString &location);
+    static std::unique_ptr<Store> forLocation(const QString &location);
+
+    const QString &location() const { return m_location; }
+    // The location as messages name it: the file, or the server and database.
+    virtual QString describe() const = 0;
+
+    virtual QString driverName() const = 0;
+    // Opens db (added with driverName()), making the schema in an empty
+    // store and refusing one that is not ours. Throws DataError.
+    virtual void open(QSqlDatabase &db) const = 0;
+
+    // The value expression INSERT uses for a transaction number, handed out
+    // by the store in the statement that writes the row: 001, 002, ...
+    virtual QString nextSerial(const TableDef &table, const FieldDef &field) const = 0;
+    // The comparison that holds for two equal values and for two nulls.
+    virtual QString sameAs() const = 0;
+    // Starts the read transaction in which a count and the rows agree.
+    virtual bool beginSnapshot(QSqlDatabase &db) const = 0;
+
+    virtual TransaksiTotals totals(const QSqlDatabase &db) const = 0;
+
+    // A failure of a statement, in the program's numbers and words.
+    virtual DataError error(const QSqlDatabase &db, const QSqlError &error, const QString &context) const = 0;
+    // True when the connection to a server has broken; it can be opened again.
+    virtual bool isLost(const QSqlDatabase &db) const = 0;
+
+protected:
+    explicit Store(QString location) : m_location(std::move(location)) {}
+
+private:
+    QString m_location;
+};
