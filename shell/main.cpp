@@ -1,6 +1,6 @@
+#include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
-#include "data/Database.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/QtFileDialogs.h"
@@ -10,6 +10,7 @@
 #include "platform/QtPrompt.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
+#include "shell/StoreCommands.h"
 #include "shell/WindowCatalog.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataOption());
+    StoreCommands::addOptions(parser);
     parser.process(app);
 }
 
@@ -59,12 +61,22 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    if (StoreCommands::isCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        parseArguments(parser, app);
+        if (parser.isSet(dataOption()))
+            DataFolder::setRoot(parser.value(dataOption()));
+        return StoreCommands::run(parser);
+    }
+
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
     if (parser.isSet(dataOption))
         DataFolder::setRoot(parser.value(dataOption));
+    StoreCommands::chooseStore(parser);
 
     QtMessages messages;
     QtPrompt prompt;
@@ -82,10 +94,11 @@ int main(int argc, char *argv[])
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));
 
-    // Make the database now when it is missing; a file that is not ours is
-    // reported and left as it is, and the windows that need it say so again.
+    // Make the database now when it is missing; a file (or a server
+    // database) that is not ours is reported and left as it is, and the
+    // windows that need it say so again.
     try {
-        Database::ensure(DataFolder::databasePath());
+        Connection check(DataFolder::databaseLocation());
     } catch (const DataError &e) {
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
