@@ -12,6 +12,7 @@ public:
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     void open(QSqlDatabase &db) const override;
     QString nextSerial(const TableDef &table, const FieldDef &field) const override;
+    QString returningRowKey() const override { return QString(); }
     QString sameAs() const override { return QStringLiteral("IS"); }
     bool beginSnapshot(QSqlDatabase &db) const override;
     TransaksiTotals totals(const QSqlDatabase &db) const override;

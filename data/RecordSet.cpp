@@ -244,17 +244,23 @@ void RecordSet::update()
             values << QStringLiteral("?");
             bound << v;
         }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES RETURNING rowid").arg(TableDef::quoted(m_table.name))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING rowid")
-                                      .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
-                                           values.join(QStringLiteral(", ")));
+        const Store &store = m_connection->store();
+        const QString sql = (names.isEmpty()
+                                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TableDef::quoted(m_table.name))
+                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                       .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
+                                            values.join(QStringLiteral(", "))))
+                            + store.returningRowKey();
         QSqlQuery &q = prepared(sql);
         for (int i = 0; i < bound.size(); ++i)
             q.bindValue(i, bound.at(i));
-        const bool written = q.exec() && q.next();
+        bool written = q.exec();
+        qint64 rowid = 0;
+        if (written && store.returningRowKey().isEmpty())
+            rowid = q.lastInsertId().toLongLong();
+        else if (written && (written = q.next()))
+            rowid = q.value(0).toLongLong();
         const QSqlError error = q.lastError();
-        const qint64 rowid = written ? q.value(0).toLongLong() : 0;
         q.finish();
         if (!written)
             throw m_connection->error(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));

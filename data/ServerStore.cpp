@@ -11,6 +11,7 @@
 #include <libpq-fe.h>
 
 const char *const ServerStore::serialSequence = "Transaksi_NoTransaksi_seq";
+const char *const ServerStore::serialFunction = "NoTransaksiBerikut";
 
 namespace {
 
@@ -145,8 +146,20 @@ void ServerStore::open(QSqlDatabase &db) const
 
 QStringList ServerStore::createStatements()
 {
+    // The next transaction number: the sequence's next value in three
+    // digits or more, passing over a number already stored (a row put in by
+    // other means), so no save fails on it again and again.
+    const QString next = QStringLiteral(
+        "CREATE FUNCTION \"%1\"() RETURNS text LANGUAGE plpgsql AS $f$ "
+        "DECLARE n bigint; t text; "
+        "BEGIN LOOP "
+        "n := nextval('\"%2\"'); "
+        "t := CASE WHEN n < 1000 THEN lpad(n::text, 3, '0') ELSE n::text END; "
+        "IF NOT EXISTS (SELECT 1 FROM \"Transaksi\" WHERE \"NoTransaksi\" = t) THEN RETURN t; END IF; "
+        "END LOOP; END $f$")
+                             .arg(QLatin1String(serialFunction), QLatin1String(serialSequence));
     return {QStringLiteral("CREATE SEQUENCE \"%1\"").arg(QLatin1String(serialSequence)),
-            createTable(Schema::tamu()), createTable(Schema::transaksi()), createTable(Schema::pembelian()),
+            createTable(Schema::tamu()), createTable(Schema::transaksi()), createTable(Schema::pembelian()), next,
             QStringLiteral("CREATE INDEX \"Transaksi_Checkin\" ON \"Transaksi\" (\"Checkin\")"),
             QStringLiteral("CREATE INDEX \"Transaksi_HargaSewa\" ON \"Transaksi\" (\"HargaSewa\")")};
 }
@@ -213,6 +226,12 @@ void ServerStore::ensureSchema(QSqlDatabase &db) const
         if (!q.next() || !q.value(0).toBool())
             wrong = QStringLiteral("urutan nomor transaksi %1 tidak ada").arg(QLatin1String(serialSequence));
     }
+    if (wrong.isEmpty()) {
+        if (!q.exec(QStringLiteral("SELECT to_regproc('\"%1\"') IS NOT NULL").arg(QLatin1String(serialFunction))))
+            throw fail(q.lastError());
+        if (!q.next() || !q.value(0).toBool())
+            wrong = QStringLiteral("fungsi nomor transaksi %1 tidak ada").arg(QLatin1String(serialFunction));
+    }
     db.rollback();
     if (!wrong.isEmpty())
         throw DataError(DataError::NotOurDatabase,
@@ -224,9 +243,7 @@ QString ServerStore::nextSerial(const TableDef &, const FieldDef &) const
 {
     // A sequence never hands a number out twice, whatever the desks do at
     // the same moment; three digits at least, as the file numbers.
-    return QStringLiteral("(SELECT CASE WHEN n < 1000 THEN lpad(n::text, 3, '0') ELSE n::text END "
-                          "FROM (SELECT nextval('\"%1\"') AS n) AS s)")
-        .arg(QLatin1String(serialSequence));
+    return QStringLiteral("\"%1\"()").arg(QLatin1String(serialFunction));
 }
 
 bool ServerStore::beginSnapshot(QSqlDatabase &db) const

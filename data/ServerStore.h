@@ -14,6 +14,7 @@ public:
     QString driverName() const override { return QStringLiteral("QPSQL"); }
     void open(QSqlDatabase &db) const override;
     QString nextSerial(const TableDef &table, const FieldDef &field) const override;
+    QString returningRowKey() const override { return QStringLiteral(" RETURNING rowid"); }
     QString sameAs() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     bool beginSnapshot(QSqlDatabase &db) const override;
     TransaksiTotals totals(const QSqlDatabase &db) const override;
@@ -30,6 +31,7 @@ public:
     // Statements that make the schema in an empty server database.
     static QStringList createStatements();
     static const char *const serialSequence;
+    static const char *const serialFunction;
 
 private:
     void ensureSchema(QSqlDatabase &db) const;

@@ -39,6 +39,11 @@ public:
     // The value expression INSERT uses for a transaction number, handed out
     // by the store in the statement that writes the row: 001, 002, ...
     virtual QString nextSerial(const TableDef &table, const FieldDef &field) const = 0;
+    // What an INSERT adds to give the new row's key back as its result
+    // row; empty when the driver's last insert id gives it. (The file's
+    // INSERT must not return rows: its commit then happens when the
+    // statement is reset, and a failure to commit would go unseen.)
+    virtual QString returningRowKey() const = 0;
     // The comparison that holds for two equal values and for two nulls.
     virtual QString sameAs() const = 0;
     // Starts the read transaction in which a count and the rows agree.

@@ -11,9 +11,10 @@
 #include <QTemporaryDir>
 
 // Everything a test stands on: scripted dialogs and printer, a clock fixed at
-// Monday 1 March 2004 10:00:00, the English (United Kingdom) locale, and a
-// fresh data folder; in the run against the server also a fresh database on
-// it, which the windows then use. Create one per test function (in init()).
+// Monday 1 March 2004 10:00:00, the system's locale (CTest runs the tests
+// under id_ID and en_GB), and a fresh data folder; in the run against the
+// server also a fresh database on it, which the windows then use. Create one
+// per test function (in init()).
 class TestPlatform
 {
 public:
