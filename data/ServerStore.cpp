@@ -265,32 +265,30 @@ TransaksiTotals ServerStore::totals(const QSqlDatabase &database) const
     // 32-bit whole number. The sums are taken in double precision, exact for
     // whole numbers below 2^53: with clean rows of at most 2^31 each that
     // holds up to 2^22 rows, and a larger table is read row by row.
+    // Counts of the fields that must not be empty, the largest magnitude
+    // of every product and difference (a whole 32-bit number stays at or
+    // below 2^31 - 1; the one value -2^31 is sent to the row-by-row reading,
+    // which is always right), and the sums.
     static const QString sql = QStringLiteral(
-        "SELECT count(*), coalesce(bool_and(ok), true), coalesce(sum(income), 0), coalesce(sum(expense), 0), "
-        "coalesce(sum(income - expense), 0) FROM ("
-        " SELECT \"NoTransaksi\" IS NOT NULL AND \"Nama\" IS NOT NULL AND \"Checkin\" IS NOT NULL"
-        "  AND persons IS NOT NULL AND income IS NOT NULL AND expense IS NOT NULL"
-        "  AND persons BETWEEN -2147483648 AND 2147483647 AND income BETWEEN -2147483648 AND 2147483647"
-        "  AND expense BETWEEN -2147483648 AND 2147483647"
-        "  AND income - expense BETWEEN -2147483648 AND 2147483647 AS ok, income, expense"
-        " FROM (SELECT \"NoTransaksi\", \"Nama\", \"Checkin\","
-        "   \"Lama\"::float8 * \"JumlahOrang\" AS persons,"
-        "   \"Lama\"::float8 * \"JumlahOrang\" * \"HargaSewa\" AS income,"
-        "   round(\"Pengeluaran\") AS expense FROM \"Transaksi\") AS r) AS c");
+        "SELECT count(*), count(\"NoTransaksi\"), count(\"Nama\"), count(\"Checkin\"), count(income), count(expense),"
+        " coalesce(max(greatest(abs(persons), abs(income), abs(expense), abs(income - expense))), 0),"
+        " coalesce(sum(income), 0), coalesce(sum(expense), 0)"
+        " FROM (SELECT \"NoTransaksi\", \"Nama\", \"Checkin\", \"Lama\"::float8 * \"JumlahOrang\" AS persons,"
+        " \"Lama\"::float8 * \"JumlahOrang\" * \"HargaSewa\" AS income, round(\"Pengeluaran\") AS expense"
+        " FROM \"Transaksi\") AS r");
     QSqlQuery q(database);
     q.setForwardOnly(true);
     if (!q.exec(sql) || !q.next())
         throw error(database, q.lastError(), QStringLiteral("Membaca tabel Transaksi"));
     TransaksiTotals t;
     t.rows = q.value(0).toLongLong();
-    t.clean = q.value(1).toBool() && t.rows < (qint64(1) << 22);
-    const double income = q.value(2).toDouble();
-    const double expenses = q.value(3).toDouble();
-    const double balance = q.value(4).toDouble();
+    t.clean = t.rows < (qint64(1) << 22) && q.value(6).toDouble() <= 2147483647.0;
+    for (int c = 1; c <= 5; ++c)
+        t.clean = t.clean && q.value(c).toLongLong() == t.rows;
     if (t.clean) {
-        t.income = qint64(income);
-        t.expenses = qint64(expenses);
-        t.balance = qint64(balance);
+        t.income = qint64(q.value(7).toDouble());
+        t.expenses = qint64(q.value(8).toDouble());
+        t.balance = t.income - t.expenses;
     }
     return t;
 }
