@@ -1,6 +1,7 @@
 #include "data/FileStore.h"
 
 #include "data/Database.h"
+#include "data/SerialCounter.h"
 #include "data/TableDef.h"
 
 #include <QDate>
@@ -27,9 +28,7 @@ sqlite3 *handleOf(const QSqlDatabase &database)
 
 DataError storeError(sqlite3 *db)
 {
-    const int code = sqlite3_extended_errcode(db);
-    const QString text = QString::fromUtf8(sqlite3_errmsg(db));
-    return DataError::fromCode(code, text, kContext);
+    return DataError::fromCode(sqlite3_extended_errcode(db), kContext);
 }
 
 // A number field as the report reads it into a 32-bit whole number: a whole
@@ -97,10 +96,9 @@ void FileStore::open(QSqlDatabase &db) const
         throw DataError::fromSql(pragma.lastError(), QStringLiteral("Membuka %1").arg(path));
 }
 
-QString FileStore::nextSerial(const TableDef &table, const FieldDef &field) const
+QString FileStore::nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const
 {
-    return QStringLiteral("(SELECT printf('%03d', COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1) FROM %2)")
-        .arg(TableDef::quoted(field.name), TableDef::quoted(table.name));
+    return SerialCounter::next(db, table, field.name);
 }
 
 bool FileStore::beginSnapshot(QSqlDatabase &db) const

@@ -11,7 +11,9 @@ public:
     QString describe() const override;
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     void open(QSqlDatabase &db) const override;
-    QString nextSerial(const TableDef &table, const FieldDef &field) const override;
+    QString nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const override;
+    // The file's counter is a row of its own, written with the stay.
+    bool numbersInATransaction() const override { return true; }
     QString returningRowKey() const override { return QString(); }
     QString sameAs() const override { return QStringLiteral("IS"); }
     bool beginSnapshot(QSqlDatabase &db) const override;

@@ -24,6 +24,39 @@ QString typeName(FieldType type)
     return QString();
 }
 
+// One write transaction, taken at once (so that two programs never both
+// read a counter before either writes it), rolled back unless committed.
+class WriteTransaction
+{
+public:
+    WriteTransaction(QSqlDatabase db, const QString &table) : m_db(std::move(db)), m_table(table)
+    {
+        QSqlQuery q(m_db);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table));
+    }
+    ~WriteTransaction()
+    {
+        if (!m_done)
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+
+    void commit()
+    {
+        QSqlQuery q(m_db);
+        if (!q.exec(QStringLiteral("COMMIT")))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table));
+        m_done = true;
+    }
+
+private:
+    QSqlDatabase m_db;
+    QString m_table;
+    bool m_done = false;
+};
+
 QString columnList(const TableDef &table)
 {
     QStringList names;
@@ -225,26 +258,30 @@ void RecordSet::update()
     }
 
     if (m_mode == EditMode::Adding) {
+        // A row that takes a serial number from the store is written in one
+        // transaction with the counter that gives it.
+        std::unique_ptr<WriteTransaction> transaction;
         QStringList names;
         QStringList values;
         QVariantList bound;
+        const Store &store = m_connection->store();
         for (int c = 0; c < columnCount(); ++c) {
             const FieldDef &f = m_table.fields.at(c);
             const QVariant &v = cell(m_pos, c);
-            if (v.isNull()) {
-                if (f.type == FieldType::Serial) {
-                    // The store numbers transactions 001, 002, ... in the same
-                    // statement that writes the row.
-                    names << TableDef::quoted(f.name);
-                    values << m_connection->store().nextSerial(m_table, f);
-                }
+            if (v.isNull() && f.type == FieldType::Serial) {
+                if (store.numbersInATransaction())
+                    transaction = std::make_unique<WriteTransaction>(m_connection->database(), m_table.name);
+                names << TableDef::quoted(f.name);
+                values << QStringLiteral("?");
+                bound << store.nextSerial(m_connection->database(), m_table, f);
                 continue;
             }
+            if (v.isNull())
+                continue;
             names << TableDef::quoted(f.name);
             values << QStringLiteral("?");
             bound << v;
         }
-        const Store &store = m_connection->store();
         const QString sql = (names.isEmpty()
                                  ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TableDef::quoted(m_table.name))
                                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -264,6 +301,8 @@ void RecordSet::update()
         q.finish();
         if (!written)
             throw m_connection->error(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+        if (transaction)
+            transaction->commit();
         m_rowids[std::size_t(m_pos)] = rowid;
     } else {
         QStringList sets;

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/Schema.h"
+#include "data/SerialCounter.h"
 #include "data/ServerStore.h"
 #include "data/TableDef.h"
 
@@ -138,6 +139,14 @@ QStringList ServerCopy::copy(const QString &filePath, const QString &uri)
                                     .arg(TableDef::quoted(def->name), counter, column)))
                         throw serverFail(q.lastError());
                 }
+            }
+            // Numbers the file gave to stays since deleted are not given again.
+            {
+                QSqlQuery counter(source);
+                if (counter.exec(QStringLiteral("SELECT \"Terakhir\" FROM %1 WHERE \"Tabel\" = 'Transaksi'")
+                                     .arg(TableDef::quoted(SerialCounter::counterTable())))
+                    && counter.next())
+                    lastSerial = std::max(lastSerial, counter.value(0).toLongLong());
             }
             if (!q.exec(QStringLiteral("SELECT setval('\"%1\"', %2, false)")
                             .arg(QLatin1String(ServerStore::serialSequence))

@@ -239,11 +239,15 @@ void ServerStore::ensureSchema(QSqlDatabase &db) const
                             .arg(databaseName(location()), serverName(location()), wrong));
 }
 
-QString ServerStore::nextSerial(const TableDef &, const FieldDef &) const
+QString ServerStore::nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &) const
 {
     // A sequence never hands a number out twice, whatever the desks do at
     // the same moment; three digits at least, as the file numbers.
-    return QStringLiteral("\"%1\"()").arg(QLatin1String(serialFunction));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT \"%1\"()").arg(QLatin1String(serialFunction))) || !q.next())
+        throw error(db, q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(table.name));
+    return q.value(0).toString();
 }
 
 bool ServerStore::beginSnapshot(QSqlDatabase &db) const

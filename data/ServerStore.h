@@ -13,7 +13,9 @@ public:
     QString describe() const override;
     QString driverName() const override { return QStringLiteral("QPSQL"); }
     void open(QSqlDatabase &db) const override;
-    QString nextSerial(const TableDef &table, const FieldDef &field) const override;
+    QString nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const override;
+    // A sequence: never rolled back, never given twice.
+    bool numbersInATransaction() const override { return false; }
     QString returningRowKey() const override { return QStringLiteral(" RETURNING rowid"); }
     QString sameAs() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     bool beginSnapshot(QSqlDatabase &db) const override;

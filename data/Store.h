@@ -36,9 +36,12 @@ public:
     // store and refusing one that is not ours. Throws DataError.
     virtual void open(QSqlDatabase &db) const = 0;
 
-    // The value expression INSERT uses for a transaction number, handed out
-    // by the store in the statement that writes the row: 001, 002, ...
-    virtual QString nextSerial(const TableDef &table, const FieldDef &field) const = 0;
+    // Hands out the next transaction number (001, 002, ...), never one
+    // given before. When numbersInATransaction(), the caller has begun the
+    // write transaction that stores the row, and the number is used up only
+    // when it commits. Throws DataError.
+    virtual QString nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const = 0;
+    virtual bool numbersInATransaction() const = 0;
     // What an INSERT adds to give the new row's key back as its result
     // row; empty when the driver's last insert id gives it. (The file's
     // INSERT must not return rows: its commit then happens when the
