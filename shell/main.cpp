@@ -67,8 +67,13 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
         parseArguments(parser, app);
-        if (parser.isSet(dataOption()))
+        if (parser.isSet(dataOption())) {
+            if (parser.value(dataOption()).trimmed().isEmpty()) {
+                fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
+                return 2;
+            }
             DataFolder::setRoot(parser.value(dataOption()));
+        }
         return StoreCommands::run(parser);
     }
 
