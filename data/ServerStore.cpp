@@ -264,15 +264,14 @@ bool ServerStore::beginSnapshot(QSqlDatabase &db) const
 
 TransaksiTotals ServerStore::totals(const QSqlDatabase &database) const
 {
-    // One pass on the server. A row is clean when the report would read it
-    // without an error: no empty field, every product and difference a
-    // 32-bit whole number. The sums are taken in double precision, exact for
-    // whole numbers below 2^53: with clean rows of at most 2^31 each that
+    // One query on the server. The table is clean when the report would
+    // read every row without an error: the fields that must be filled are
+    // (their counts equal the row count), and every product and difference
+    // is a 32-bit whole number (the largest magnitude at most 2^31 - 1; the
+    // one value -2^31, and NaN, send the table to the row-by-row reading,
+    // which is always right). The sums are taken in double precision, exact
+    // for whole numbers below 2^53: with clean rows of at most 2^31 each that
     // holds up to 2^22 rows, and a larger table is read row by row.
-    // Counts of the fields that must not be empty, the largest magnitude
-    // of every product and difference (a whole 32-bit number stays at or
-    // below 2^31 - 1; the one value -2^31 is sent to the row-by-row reading,
-    // which is always right), and the sums.
     static const QString sql = QStringLiteral(
         "SELECT count(*), count(\"NoTransaksi\"), count(\"Nama\"), count(\"Checkin\"), count(income), count(expense),"
         " coalesce(max(greatest(abs(persons), abs(income), abs(expense), abs(income - expense))), 0),"
