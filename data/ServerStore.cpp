@@ -264,34 +264,38 @@ bool ServerStore::beginSnapshot(QSqlDatabase &db) const
 
 TransaksiTotals ServerStore::totals(const QSqlDatabase &database) const
 {
-    // One query on the server. The table is clean when the report would
-    // read every row without an error: the fields that must be filled are
-    // (their counts equal the row count), and every product and difference
-    // is a 32-bit whole number (the largest magnitude at most 2^31 - 1; the
-    // one value -2^31, and NaN, send the table to the row-by-row reading,
-    // which is always right). The sums are taken in double precision, exact
-    // for whole numbers below 2^53: with clean rows of at most 2^31 each that
-    // holds up to 2^22 rows, and a larger table is read row by row.
+    // One query on the server, in the report's own 32-bit whole numbers:
+    // a product, a rounded expense or a difference that leaves them makes
+    // the server refuse the query ("out of range"), and the table is then
+    // read row by row, which tells the failing row as the report does. The
+    // table is clean when, besides, the fields that must be filled are
+    // (their counts equal the row count).
     static const QString sql = QStringLiteral(
         "SELECT count(*), count(\"NoTransaksi\"), count(\"Nama\"), count(\"Checkin\"), count(income), count(expense),"
-        " coalesce(max(greatest(abs(persons), abs(income), abs(expense), abs(income - expense))), 0),"
-        " coalesce(sum(income), 0), coalesce(sum(expense), 0)"
-        " FROM (SELECT \"NoTransaksi\", \"Nama\", \"Checkin\", \"Lama\"::float8 * \"JumlahOrang\" AS persons,"
-        " \"Lama\"::float8 * \"JumlahOrang\" * \"HargaSewa\" AS income, round(\"Pengeluaran\") AS expense"
-        " FROM \"Transaksi\") AS r");
+        " coalesce(sum(income), 0), coalesce(sum(expense), 0), coalesce(sum(income - expense), 0)"
+        " FROM (SELECT \"NoTransaksi\", \"Nama\", \"Checkin\", \"Lama\" * \"JumlahOrang\" * \"HargaSewa\" AS income,"
+        " round(\"Pengeluaran\")::integer AS expense FROM \"Transaksi\") AS r");
+    const QString context = QStringLiteral("Membaca tabel Transaksi");
+    TransaksiTotals t;
     QSqlQuery q(database);
     q.setForwardOnly(true);
-    if (!q.exec(sql) || !q.next())
-        throw error(database, q.lastError(), QStringLiteral("Membaca tabel Transaksi"));
-    TransaksiTotals t;
+    if (!q.exec(sql) || !q.next()) {
+        if (q.lastError().nativeErrorCode() != QLatin1String("22003"))
+            throw error(database, q.lastError(), context);
+        QSqlQuery count(database);
+        if (!count.exec(QStringLiteral("SELECT count(*) FROM \"Transaksi\"")) || !count.next())
+            throw error(database, count.lastError(), context);
+        t.rows = count.value(0).toLongLong();
+        t.clean = false;
+        return t;
+    }
     t.rows = q.value(0).toLongLong();
-    t.clean = t.rows < (qint64(1) << 22) && q.value(6).toDouble() <= 2147483647.0;
     for (int c = 1; c <= 5; ++c)
         t.clean = t.clean && q.value(c).toLongLong() == t.rows;
     if (t.clean) {
-        t.income = qint64(q.value(7).toDouble());
-        t.expenses = qint64(q.value(8).toDouble());
-        t.balance = t.income - t.expenses;
+        t.income = q.value(6).toLongLong();
+        t.expenses = q.value(7).toLongLong();
+        t.balance = q.value(8).toLongLong();
     }
     return t;
 }
