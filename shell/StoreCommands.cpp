@@ -4,9 +4,9 @@
 #include "data/DataFolder.h"
 #include "data/ServerCopy.h"
 #include "data/ServerStore.h"
+#include "data/Settings.h"
 
 #include <QCommandLineParser>
-#include <QSettings>
 #include <QTextStream>
 #include <cstdio>
 
@@ -46,8 +46,7 @@ void StoreCommands::chooseStore(const QCommandLineParser &parser)
         DataFolder::setServer(parser.value(kServer));
         return;
     }
-    const QSettings settings(DataFolder::root() + QStringLiteral("/penginapan.ini"), QSettings::IniFormat);
-    DataFolder::setServer(settings.value(QStringLiteral("Database/Server")).toString().trimmed());
+    DataFolder::setServer(Settings::value(QStringLiteral("Database/Server")).toString().trimmed());
 }
 
 int StoreCommands::run(const QCommandLineParser &parser)

@@ -3,6 +3,8 @@
 #include "platform/Messages.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
+#include "shell/UtilitasMenu.h"
+#include "shell/WorkbookExportAction.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -60,6 +62,11 @@ frmmenu::frmmenu(QWidget *parent) : QMainWindow(parent)
     laporan->setObjectName(QStringLiteral("mnlaporan"));
     addShowItem(laporan, QStringLiteral("mncetaktrans"), QStringLiteral("Cetak Transaksi"), QStringLiteral("frmcetaklap"));
     addShowItem(laporan, QStringLiteral("mnRekapitulasi"), QStringLiteral("Cetak Rekapitulasi"), QStringLiteral("frmlaprek"));
+
+    QMenu *utilitas = UtilitasMenu::addTo(menuBar());
+    QAction *export_ = utilitas->addAction(QStringLiteral("Ekspor ke Excel..."));
+    export_->setObjectName(QStringLiteral("mnEksporExcel"));
+    connect(export_, &QAction::triggered, this, [this] { WorkbookExportAction::run(this); });
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnabout"));

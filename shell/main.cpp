@@ -3,15 +3,20 @@
 #include "data/DataFolder.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/QtChoice.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtKeystrokes.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
+#include "shell/AutoBackup.h"
+#include "shell/BackupCommand.h"
 #include "shell/StoreCommands.h"
 #include "shell/WindowCatalog.h"
+#include "shell/WorkbookCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,6 +42,8 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataOption());
+    BackupCommand::addOptions(parser);
+    parser.addOption(WorkbookCommand::option());
     StoreCommands::addOptions(parser);
     parser.process(app);
 }
@@ -56,12 +63,16 @@ bool asksForInformationOnly(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (asksForInformationOnly(argc, argv)) {
+    if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
         parseArguments(parser, app);
-        return 0;
+        if (parser.isSet(dataOption()))
+            DataFolder::setRoot(parser.value(dataOption()));
+        return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
     }
+    if (BackupCommand::wanted(argc, argv))
+        return BackupCommand::main(argc, argv, parseArguments);
 
     if (StoreCommands::isCommand(argc, argv)) {
         QCoreApplication app(argc, argv);
@@ -97,12 +108,16 @@ int main(int argc, char *argv[])
     QtKeystrokes keystrokes;
     SystemClock clock;
     QtPrinter printer;
+    QtChoice choice;
+    QtPrintPreview printPreview;
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setChoice(&choice);
+    Platform::setPrintPreview(&printPreview);
 
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));
@@ -112,11 +127,16 @@ int main(int argc, char *argv[])
     // windows that need it say so again.
     try {
         Connection check(DataFolder::databaseLocation());
+        // Backups copy the file; a server's books are the server's to back up.
+        if (DataFolder::server().isEmpty())
+            AutoBackup::atStart();
     } catch (const DataError &e) {
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
 
     const int result = app.exec();
     WindowRegistry::instance().unloadAll();
+    if (DataFolder::server().isEmpty())
+        AutoBackup::atEnd();
     return result;
 }

@@ -2,8 +2,10 @@
 
 #include "platform/FixedClock.h"
 #include "platform/QtKeystrokes.h"
+#include "platform/ScriptedChoice.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrintPreview.h"
 #include "platform/ScriptedPrinter.h"
 #include "platform/ScriptedPrompt.h"
 
@@ -32,6 +34,8 @@ public:
     QtKeystrokes keystrokes;
     FixedClock clock;
     ScriptedPrinter printer;
+    ScriptedChoice choice;
+    ScriptedPrintPreview printPreview;
 
     static QDateTime fixedNow();
     // True in the run against the server: checks of the file itself skip.
