@@ -1,6 +1,8 @@
 // Measures the program on years of data, each case beside a reference made
 // in the same run, and prints one table (medians of several runs).
-//   penginapan_bench [--runs N] [--out FILE] [--only TEXT]
+//   penginapan_bench [--runs N] [--out FILE] [--only TEXT] [--server URI]
+// With --server, URI names an empty PostgreSQL database that the suite fills
+// for the server cases.
 
 #include "BenchData.h"
 #include "BenchTable.h"
@@ -11,6 +13,7 @@
 #include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/ReportQuery.h"
+#include "data/ServerStore.h"
 #include "data/TableDef.h"
 #include "data/TextForms.h"
 #include "data/WorkbookExport.h"
@@ -41,6 +44,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QTableView>
@@ -120,6 +124,91 @@ QTableView *gridOf(QWidget *w)
     return w->findChild<QTableView *>();
 }
 
+// The same driver the program uses, on the server, for the references.
+template<typename Work>
+void onServer(const QString &uri, Work work)
+{
+    const QString name = QStringLiteral("bench-server-reference");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        ServerStore::configure(db, uri);
+        if (!db.open())
+            qFatal("server: %s", qPrintable(db.lastError().text()));
+        work(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// frmtamu on 100,000 guests and the recapitulation over 1,000,000 stays,
+// on a PostgreSQL server over its socket, beside the server's own reading.
+void serverCases(BenchTable &table, const QString &uri, QTextStream &out)
+{
+    WindowRegistry &registry = WindowRegistry::instance();
+    out << "filling the server database (100,000 guests, 1,000,000 stays)...\n";
+    out.flush();
+    { Connection made(uri); } // the schema
+    onServer(uri, [](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        const bool filled =
+            q.exec(QStringLiteral("INSERT INTO \"Tamu\" (\"No KTP/KTA\", \"Nama\", \"Alamat\", \"Kota\", \"No Telpon\","
+                                  " \"Checkin\", \"NoKamar\", \"Harga\", \"Status\") SELECT 'KTP-' || i, 'Tamu ' || i,"
+                                  " 'Jl. Mawar ' || i, 'Kalisor', '0341-' || i, DATE '2004-02-28' + (i % 700),"
+                                  " CASE WHEN i % 2 = 0 THEN 'PM 01' ELSE 'PT 11' END,"
+                                  " CASE WHEN i % 2 = 0 THEN 60000 ELSE 75000 END, 'Isi' FROM generate_series(1, 100000) AS i"))
+            && q.exec(QStringLiteral("INSERT INTO \"Transaksi\" (\"NoTransaksi\", \"No ID\", \"Nama\", \"Checkin\","
+                                     " \"No Kamar\", \"HargaSewa\", \"Checkout\", \"Lama\", \"JumlahOrang\","
+                                     " \"TotalBayar\", \"Pengeluaran\") SELECT lpad(i::text, 7, '0'), i::text,"
+                                     " 'Tamu ' || i, DATE '2004-02-28' + (i % 700), 'PM 01', 60000,"
+                                     " DATE '2004-03-01' + (i % 700), 1 + i % 5, 1 + i % 3, 60000.0 * (1 + i % 5) * (1 + i % 3),"
+                                     " (i % 40000) * 0.25 FROM generate_series(1, 1000000) AS i"))
+            && q.exec(QStringLiteral("ANALYZE"));
+        if (!filled)
+            qFatal("server fill: %s", qPrintable(q.lastError().text()));
+    });
+    DataFolder::setServer(uri);
+
+    table.add(QStringLiteral("Server: open frmtamu on 100,000 guests"), [&] { registry.unload(QStringLiteral("frmtamu")); },
+              [&] {
+                  QWidget *shown = registry.show(QStringLiteral("frmtamu"));
+                  QCoreApplication::processEvents();
+                  if (gridOf(shown)->model()->rowCount() != 100000)
+                      qFatal("frmtamu shows the wrong number of rows");
+              },
+              [&] {
+                  onServer(uri, [](QSqlDatabase &db) {
+                      QSqlQuery q(db);
+                      q.setForwardOnly(true);
+                      q.prepare(QStringLiteral("SELECT * FROM \"Tamu\""));
+                      q.exec();
+                      std::vector<QVariant> cells;
+                      const int columns = q.record().count();
+                      while (q.next())
+                          for (int c = 0; c < columns; ++c)
+                              cells.push_back(q.value(c));
+                      g_sink += qint64(cells.size());
+                  });
+              },
+              2.0, QStringLiteral("QPSQL over the local socket; reference: SELECT * through the same driver"));
+    registry.unload(QStringLiteral("frmtamu"));
+
+    auto *w = qobject_cast<frmlaprek *>(registry.show(QStringLiteral("frmlaprek")));
+    table.add(QStringLiteral("Server: recapitulation, 1,000,000 stays"), nullptr,
+              [&] { w->TampilData(QStringLiteral("SEMUA DATA")); },
+              [&] {
+                  onServer(uri, [](QSqlDatabase &db) {
+                      QSqlQuery q(db);
+                      q.exec(QStringLiteral("SELECT sum(\"Lama\" * \"JumlahOrang\" * \"HargaSewa\"), sum(\"Pengeluaran\"),"
+                                            " sum(\"Lama\" * \"JumlahOrang\" * \"HargaSewa\" - \"Pengeluaran\") FROM \"Transaksi\""));
+                      q.next();
+                      g_sink += q.value(0).toLongLong();
+                  });
+              },
+              1.5, QStringLiteral("reference: the server's own SUM query"));
+    registry.unloadAll();
+    DataFolder::setServer(QString());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -131,7 +220,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Write the table to FILE."), QStringLiteral("FILE"));
     const QCommandLineOption onlyOption(QStringLiteral("only"), QStringLiteral("Run only the cases whose name holds TEXT."),
                                         QStringLiteral("TEXT"));
-    parser.addOptions({runsOption, outOption, onlyOption});
+    const QCommandLineOption serverOption(QStringLiteral("server"),
+                                          QStringLiteral("Also measure on this empty PostgreSQL database."), QStringLiteral("URI"));
+    parser.addOptions({runsOption, outOption, onlyOption, serverOption});
     parser.addHelpOption();
     parser.process(app);
     const int runs = qMax(1, parser.value(runsOption).toInt());
@@ -369,6 +460,9 @@ int main(int argc, char *argv[])
         out << "recapitulation peak memory growth: " << growth / 1024.0 << " MB\n";
         registry.unloadAll();
     }
+
+    if (parser.isSet(serverOption))
+        serverCases(table, parser.value(serverOption), out);
 
     // Start-up of the real program on an empty data folder, until its main
     // window shows (the program makes its database right after showing it).

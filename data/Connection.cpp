@@ -1,40 +1,23 @@
 #include "data/Connection.h"
 
-#include "data/DataError.h"
-#include "data/Database.h"
+#include "data/Store.h"
 
 #include <QAtomicInt>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 QAtomicInt g_counter;
 }
 
-Connection::Connection(const QString &path)
-    : m_name(QStringLiteral("penginapan-%1").arg(g_counter.fetchAndAddRelaxed(1))), m_path(path)
+Connection::Connection(const QString &location)
+    : m_store(Store::forLocation(location)),
+      m_name(QStringLiteral("penginapan-%1").arg(g_counter.fetchAndAddRelaxed(1)))
 {
-    Database::ensure(path);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-        db.setDatabaseName(Database::connectName(path, &options));
-        db.setConnectOptions(options);
-        if (!db.open()) {
-            const DataError error = DataError::fromSql(db.lastError(), QStringLiteral("Membuka %1").arg(path));
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            throw error;
-        }
-        QSqlQuery pragma(db);
-        if (!pragma.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
-            const DataError error = DataError::fromSql(pragma.lastError(), QStringLiteral("Membuka %1").arg(path));
-            pragma = QSqlQuery();
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            throw error;
-        }
+    QSqlDatabase::addDatabase(m_store->driverName(), m_name);
+    try {
+        open();
+    } catch (...) {
+        QSqlDatabase::removeDatabase(m_name);
+        throw;
     }
 }
 
@@ -45,4 +28,36 @@ Connection::~Connection()
         db.close();
     }
     QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::open()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    try {
+        m_store->open(db);
+    } catch (...) {
+        db.close();
+        throw;
+    }
+}
+
+const QString &Connection::location() const
+{
+    return m_store->location();
+}
+
+DataError Connection::error(const QSqlError &error, const QString &context) const
+{
+    return m_store->error(database(), error, context);
+}
+
+bool Connection::isLost() const
+{
+    return m_store->isLost(database());
+}
+
+void Connection::reconnect()
+{
+    database().close();
+    open();
 }

@@ -21,6 +21,8 @@ public:
         CannotOpen = 3051,              // missing folder, no permission, read-only
         Locked = 3218,                  // another program holds the database
         NotOurDatabase = 3343,          // not a database of this program, or damaged
+        ConnectionLost = 3146,          // the server cannot be reached
+        Conflict = 3197,                // another desk changed the row since it was read
     };
 
     DataError(int number, QString description);

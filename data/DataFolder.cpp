@@ -5,6 +5,7 @@
 
 namespace {
 QString g_root;
+QString g_server;
 }
 
 void DataFolder::setRoot(const QString &dir)
@@ -22,6 +23,21 @@ QString DataFolder::root()
 QString DataFolder::databasePath()
 {
     return root() + QStringLiteral("/Database/Zavav.mdb");
+}
+
+void DataFolder::setServer(const QString &uri)
+{
+    g_server = uri;
+}
+
+QString DataFolder::server()
+{
+    return g_server;
+}
+
+QString DataFolder::databaseLocation()
+{
+    return g_server.isEmpty() ? databasePath() : g_server;
 }
 
 QString DataFolder::reportFilePath()

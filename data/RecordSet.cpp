@@ -2,7 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/SerialCounter.h"
+#include "data/Store.h"
 #include "data/TextForms.h"
 
 #include <QSqlError>
@@ -73,10 +73,10 @@ RecordSet::RecordSet(const TableDef &table, QObject *parent) : QObject(parent), 
 
 RecordSet::~RecordSet() = default;
 
-void RecordSet::open(const QString &path)
+void RecordSet::open(const QString &location)
 {
     close();
-    m_connection = std::make_unique<Connection>(path);
+    m_connection = std::make_unique<Connection>(location);
     try {
         load();
     } catch (...) {
@@ -118,13 +118,23 @@ void RecordSet::requireCurrent() const
                         QStringLiteral("Tidak ada record aktif: posisi di awal atau akhir data, atau record sudah dihapus."));
 }
 
+void RecordSet::reconnectIfLost()
+{
+    if (!m_connection->isLost())
+        return;
+    // Queries of the broken connection go first; what is pending stays.
+    m_statements.clear();
+    m_connection->reconnect();
+}
+
 void RecordSet::load()
 {
+    reconnectIfLost();
     QSqlQuery q(m_connection->database());
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
                     .arg(columnList(m_table), TableDef::quoted(m_table.name))))
-        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+        throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
 
     emit aboutToReset();
     m_cells.clear();
@@ -143,7 +153,7 @@ void RecordSet::load()
     emit wasReset();
     emit currentChanged();
     if (failed)
-        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+        throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
 }
 
 void RecordSet::requery()
@@ -238,6 +248,7 @@ void RecordSet::update()
     requireOpen();
     if (m_mode == EditMode::None)
         return;
+    reconnectIfLost();
     if (!m_rawTexts.isEmpty()) {
         const int column = m_rawTexts.constBegin().key();
         const FieldDef &f = m_table.fields.at(column);
@@ -253,14 +264,16 @@ void RecordSet::update()
         QStringList names;
         QStringList values;
         QVariantList bound;
+        const Store &store = m_connection->store();
         for (int c = 0; c < columnCount(); ++c) {
             const FieldDef &f = m_table.fields.at(c);
             const QVariant &v = cell(m_pos, c);
             if (v.isNull() && f.type == FieldType::Serial) {
-                transaction = std::make_unique<WriteTransaction>(m_connection->database(), m_table.name);
+                if (store.numbersInATransaction())
+                    transaction = std::make_unique<WriteTransaction>(m_connection->database(), m_table.name);
                 names << TableDef::quoted(f.name);
                 values << QStringLiteral("?");
-                bound << SerialCounter::next(m_connection->database(), m_table, f.name);
+                bound << store.nextSerial(m_connection->database(), m_table, f);
                 continue;
             }
             if (v.isNull())
@@ -269,20 +282,25 @@ void RecordSet::update()
             values << QStringLiteral("?");
             bound << v;
         }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TableDef::quoted(m_table.name))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
-                                           values.join(QStringLiteral(", ")));
+        const QString sql = (names.isEmpty()
+                                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TableDef::quoted(m_table.name))
+                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                       .arg(TableDef::quoted(m_table.name), names.join(QStringLiteral(", ")),
+                                            values.join(QStringLiteral(", "))))
+                            + store.returningRowKey();
         QSqlQuery &q = prepared(sql);
         for (int i = 0; i < bound.size(); ++i)
             q.bindValue(i, bound.at(i));
-        const bool written = q.exec();
+        bool written = q.exec();
+        qint64 rowid = 0;
+        if (written && store.returningRowKey().isEmpty())
+            rowid = q.lastInsertId().toLongLong();
+        else if (written && (written = q.next()))
+            rowid = q.value(0).toLongLong();
         const QSqlError error = q.lastError();
-        const qint64 rowid = q.lastInsertId().toLongLong();
         q.finish();
         if (!written)
-            throw DataError::fromSql(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+            throw m_connection->error(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
         if (transaction)
             transaction->commit();
         m_rowids[std::size_t(m_pos)] = rowid;
@@ -296,20 +314,41 @@ void RecordSet::update()
             bound << cell(m_pos, c);
         }
         if (!sets.isEmpty()) {
-            QSqlQuery &q = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                        .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", "))));
-            for (int i = 0; i < bound.size(); ++i)
-                q.bindValue(i, bound.at(i));
-            q.bindValue(int(bound.size()), m_rowids[std::size_t(m_pos)]);
+            // Optimistic: the row is written only while it still holds what
+            // this record set read, so a change another program saved in
+            // between is never overwritten.
+            QStringList same;
+            for (int c = 0; c < columnCount(); ++c) {
+                same << QStringLiteral("%1 %2 ?").arg(TableDef::quoted(m_table.fields.at(c).name),
+                                                      m_connection->store().sameAs());
+                bound << m_original.at(std::size_t(c));
+            }
+            QSqlQuery &q = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
+                                        .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", ")),
+                                             same.join(QStringLiteral(" AND "))));
+            const int keyAt = int(sets.size());
+            for (int i = 0, b = 0; b < bound.size(); ++i) {
+                if (i == keyAt) {
+                    q.bindValue(i, m_rowids[std::size_t(m_pos)]);
+                    continue;
+                }
+                q.bindValue(i, bound.at(b++));
+            }
             const bool written = q.exec();
             const QSqlError error = q.lastError();
             const int affected = q.numRowsAffected();
             q.finish();
             if (!written)
-                throw DataError::fromSql(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
-            if (affected == 0)
+                throw m_connection->error(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+            if (affected == 0) {
+                if (rowExists(m_rowids[std::size_t(m_pos)]))
+                    throw DataError(DataError::Conflict,
+                                    QStringLiteral("Record ini sudah diubah di tabel %1 oleh program lain sejak dibaca. "
+                                                   "Perubahan ini belum disimpan; tekan Batal untuk melihat data terbaru.")
+                                        .arg(m_table.name));
                 throw DataError(DataError::NoCurrentRecord,
                                 QStringLiteral("Record ini sudah dihapus dari tabel %1 oleh program lain.").arg(m_table.name));
+            }
         }
     }
     m_mode = EditMode::None;
@@ -324,11 +363,22 @@ void RecordSet::readRow(qint64 rowid, int row)
     QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnList(m_table), TableDef::quoted(m_table.name)));
     q.bindValue(0, rowid);
     if (!q.exec())
-        throw DataError::fromSql(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+        throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
     if (q.next())
         for (int c = 0; c < columnCount(); ++c)
             cell(row, c) = q.value(c);
     q.finish();
+}
+
+bool RecordSet::rowExists(qint64 rowid)
+{
+    QSqlQuery &q = prepared(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(TableDef::quoted(m_table.name)));
+    q.bindValue(0, rowid);
+    if (!q.exec())
+        throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
+    const bool found = q.next();
+    q.finish();
+    return found;
 }
 
 QSqlQuery &RecordSet::prepared(const QString &sql)
@@ -338,7 +388,7 @@ QSqlQuery &RecordSet::prepared(const QString &sql)
         QSqlQuery q(m_connection->database());
         q.setForwardOnly(true);
         if (!q.prepare(sql))
-            throw DataError::fromSql(q.lastError(), QStringLiteral("Tabel %1").arg(m_table.name));
+            throw m_connection->error(q.lastError(), QStringLiteral("Tabel %1").arg(m_table.name));
         it = m_statements.insert(sql, q);
     }
     return *it;
@@ -357,13 +407,14 @@ void RecordSet::deleteCurrent()
 {
     requireCurrent();
     if (m_mode != EditMode::Adding) {
+        reconnectIfLost();
         QSqlQuery &q = prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(TableDef::quoted(m_table.name)));
         q.bindValue(0, m_rowids[std::size_t(m_pos)]);
         const bool deleted = q.exec();
         const QSqlError error = q.lastError();
         q.finish();
         if (!deleted)
-            throw DataError::fromSql(error, QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
+            throw m_connection->error(error, QStringLiteral("Menghapus dari tabel %1").arg(m_table.name));
     }
     m_mode = EditMode::None;
     m_rawTexts.clear();
@@ -392,14 +443,20 @@ void RecordSet::setValue(const QString &field, const QVariant &value)
 {
     const int c = columnOf(field);
     requireCurrent();
-    if (m_mode == EditMode::None) {
-        m_mode = EditMode::Editing;
-        m_dirty.assign(std::size_t(columnCount()), false);
-    }
+    if (m_mode == EditMode::None)
+        startEditing();
     cell(m_pos, c) = value;
     m_dirty[std::size_t(c)] = true;
     m_rawTexts.remove(c);
     emit rowChanged(m_pos);
+}
+
+void RecordSet::startEditing()
+{
+    m_mode = EditMode::Editing;
+    m_dirty.assign(std::size_t(columnCount()), false);
+    const auto first = m_cells.begin() + std::ptrdiff_t(m_pos) * columnCount();
+    m_original.assign(first, first + columnCount());
 }
 
 QString RecordSet::text(int column) const
@@ -415,8 +472,7 @@ void RecordSet::setText(int column, const QString &text)
     if (m_mode == EditMode::None) {
         if (text == textAt(m_pos, column))
             return; // showing the row again changes nothing
-        m_mode = EditMode::Editing;
-        m_dirty.assign(std::size_t(columnCount()), false);
+        startEditing();
     }
     const std::optional<QVariant> stored = TextForms::storedValue(f.type, text);
     if (stored) {

@@ -25,8 +25,9 @@ public:
     explicit RecordSet(const TableDef &table, QObject *parent = nullptr);
     ~RecordSet() override;
 
-    // Opens a connection to the database file and reads every row.
-    void open(const QString &path);
+    // Opens a connection to the store (a file path or a server URI) and
+    // reads every row.
+    void open(const QString &location);
     void close();
     bool isOpen() const { return bool(m_connection); }
     const TableDef &table() const { return m_table; }
@@ -83,6 +84,10 @@ private:
     void requireOpen() const;
     void requireCurrent() const;
     void load();
+    // After a broken server connection, the next action opens it again.
+    void reconnectIfLost();
+    void startEditing();
+    bool rowExists(qint64 rowid);
     void readRow(qint64 rowid, int row);
     void writePendingBeforeMove();
     void setCurrent(int pos);
@@ -99,6 +104,7 @@ private:
     bool m_currentDeleted = false;
     EditMode m_mode = EditMode::None;
     std::vector<bool> m_dirty;      // per column of the current row
+    std::vector<QVariant> m_original; // the current row as read, while Editing
     QHash<int, QString> m_rawTexts; // texts the field's type cannot hold
     QHash<QString, QSqlQuery> m_statements;
 };

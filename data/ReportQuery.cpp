@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/Schema.h"
+#include "data/Store.h"
 #include "data/TextForms.h"
 
 #include <QSqlError>
@@ -16,9 +17,12 @@ ReportQuery::ReportQuery(Connection &connection, Category category, const QVaria
     : m_connection(connection), m_category(category), m_argument(argument),
       m_rows(connection.database())
 {
+    if (connection.isLost())
+        connection.reconnect();
+    m_rows = QSqlQuery(connection.database());
     QSqlDatabase db = connection.database();
     // One read transaction, so that the count and the rows agree.
-    m_inTransaction = db.transaction();
+    m_inTransaction = connection.store().beginSnapshot(db);
 
     QString where;
     QString order = QStringLiteral(" ORDER BY \"NoTransaksi\" ASC");
@@ -31,7 +35,7 @@ ReportQuery::ReportQuery(Connection &connection, Category category, const QVaria
         m_argument = TextForms::isoDate(argument.toDate());
         break;
     case Category::RoomPrice:
-        where = QStringLiteral(" WHERE \"HargaSewa\" = ?");
+        where = QStringLiteral(" WHERE \"HargaSewa\" = CAST(? AS DOUBLE PRECISION)");
         m_argument = argument.toDouble();
         break;
     case Category::TransactionNumber:
@@ -85,11 +89,11 @@ ReportQuery::~ReportQuery()
 void ReportQuery::run(QSqlQuery &query, const QString &sql) const
 {
     if (!query.prepare(sql))
-        throw DataError::fromSql(query.lastError(), kContext);
+        throw m_connection.error(query.lastError(), kContext);
     if (sql.contains(QLatin1Char('?')))
         query.addBindValue(m_argument);
     if (!query.exec())
-        throw DataError::fromSql(query.lastError(), kContext);
+        throw m_connection.error(query.lastError(), kContext);
 }
 
 bool ReportQuery::matches() const
@@ -104,7 +108,7 @@ bool ReportQuery::next()
         if (matches())
             return true;
     if (m_rows.lastError().isValid())
-        throw DataError::fromSql(m_rows.lastError(), kContext);
+        throw m_connection.error(m_rows.lastError(), kContext);
     return false;
 }
 

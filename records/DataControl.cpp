@@ -36,7 +36,7 @@ void DataControl::refresh()
     if (m_records.isOpen())
         m_records.requery();
     else
-        m_records.open(DataFolder::databasePath());
+        m_records.open(DataFolder::databaseLocation());
 }
 
 void DataControl::raiseError(const DataError &error)

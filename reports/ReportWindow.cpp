@@ -122,11 +122,10 @@ ReportWindow::ReportWindow(const QString &name, QSize designSize, qreal printPoi
     m_printers->addItems(Platform::printer().printerNames());
     m_printers->setCurrentText(Platform::printer().defaultPrinterName());
     try {
-        m_connection = std::make_unique<Connection>(DataFolder::databasePath());
+        m_connection = std::make_unique<Connection>(DataFolder::databaseLocation());
     } catch (const DataError &e) {
         // The window stays usable: saving, opening and printing need no
-        // database, and a build tells this error again.
-        m_loadError = e;
+        // database, and a build tries again.
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
     m_timer->start();
@@ -253,8 +252,12 @@ void ReportWindow::setCriterion(const QString &text)
 
 Connection &ReportWindow::connection()
 {
+    // A store that could not be opened when the window loaded, or a server
+    // connection that broke, is opened again by the next build.
     if (!m_connection)
-        throw *m_loadError;
+        m_connection = std::make_unique<Connection>(DataFolder::databaseLocation());
+    else if (m_connection->isLost())
+        m_connection->reconnect();
     return *m_connection;
 }
 

@@ -91,7 +91,6 @@ private:
     QString m_pdfName;
     QString m_dayName;
     std::unique_ptr<Connection> m_connection;
-    std::optional<DataError> m_loadError;
 
     QWidget *m_client;
     QPlainTextEdit *m_pane;

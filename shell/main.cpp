@@ -1,6 +1,6 @@
+#include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
-#include "data/Database.h"
 #include "platform/Appearance.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -16,6 +16,7 @@
 #include "platform/WindowRegistry.h"
 #include "shell/AutoBackup.h"
 #include "shell/BackupCommand.h"
+#include "shell/StoreCommands.h"
 #include "shell/WindowCatalog.h"
 #include "shell/WorkbookCommand.h"
 
@@ -45,6 +46,7 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addOption(dataOption());
     BackupCommand::addOptions(parser);
     parser.addOption(WorkbookCommand::option());
+    StoreCommands::addOptions(parser);
     parser.process(app);
 }
 
@@ -75,6 +77,20 @@ int main(int argc, char *argv[])
     if (BackupCommand::wanted(argc, argv))
         return BackupCommand::main(argc, argv, parseArguments);
 
+    if (StoreCommands::isCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        parseArguments(parser, app);
+        if (parser.isSet(dataOption())) {
+            if (parser.value(dataOption()).trimmed().isEmpty()) {
+                fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
+                return 2;
+            }
+            DataFolder::setRoot(parser.value(dataOption()));
+        }
+        return StoreCommands::run(parser);
+    }
+
     QApplication app(argc, argv);
     QtTranslation::install();
     Appearance::install();
@@ -89,6 +105,7 @@ int main(int argc, char *argv[])
         }
         DataFolder::setRoot(parser.value(dataOption));
     }
+    StoreCommands::chooseStore(parser);
 
     QtMessages messages;
     QtPrompt prompt;
@@ -110,17 +127,21 @@ int main(int argc, char *argv[])
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));
 
-    // Make the database now when it is missing; a file that is not ours is
-    // reported and left as it is, and the windows that need it say so again.
+    // Make the database now when it is missing; a file (or a server
+    // database) that is not ours is reported and left as it is, and the
+    // windows that need it say so again.
     try {
-        Database::ensure(DataFolder::databasePath());
-        AutoBackup::atStart();
+        Connection check(DataFolder::databaseLocation());
+        // Backups copy the file; a server's books are the server's to back up.
+        if (DataFolder::server().isEmpty())
+            AutoBackup::atStart();
     } catch (const DataError &e) {
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
 
     const int result = app.exec();
     WindowRegistry::instance().unloadAll();
-    AutoBackup::atEnd();
+    if (DataFolder::server().isEmpty())
+        AutoBackup::atEnd();
     return result;
 }

@@ -46,7 +46,7 @@ private slots:
     void emptyTableIsAtItsEndAtOnce()
     {
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(rs.count(), 0);
         QVERIFY(rs.isEof());
         QVERIFY(rs.isBof());
@@ -60,7 +60,7 @@ private slots:
     {
         addGuest(QStringLiteral("Siti"));
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(rs.count(), 1);
         QCOMPARE(rs.absolutePosition(), 1);
         QCOMPARE(rs.text(QStringLiteral("Checkin")), QStringLiteral("28/02/2004"));
@@ -74,14 +74,14 @@ private slots:
         addGuest(QStringLiteral("Satu"));
         addGuest(QStringLiteral("Dua"));
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         rs.setText(QStringLiteral("No KTP/KTA"), QStringLiteral("KTP-1"));
         rs.setText(QStringLiteral("Checkin"), QStringLiteral("1/3/2004"));
         QCOMPARE(rs.editMode(), RecordSet::EditMode::Editing);
-        QVERIFY(TestDatabase::rows(QStringLiteral("SELECT \"No KTP/KTA\" FROM Tamu WHERE Nama='Satu'")).first().value(QStringLiteral("No KTP/KTA")).isNull());
+        QVERIFY(TestDatabase::rows(QStringLiteral("SELECT \"No KTP/KTA\" FROM \"Tamu\" WHERE \"Nama\"='Satu'")).first().value(QStringLiteral("No KTP/KTA")).isNull());
         rs.moveNext();
         QCOMPARE(rs.editMode(), RecordSet::EditMode::None);
-        const QVariantMap row = TestDatabase::rows(QStringLiteral("SELECT * FROM Tamu WHERE Nama='Satu'")).first();
+        const QVariantMap row = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" WHERE \"Nama\"='Satu'")).first();
         QCOMPARE(row.value(QStringLiteral("No KTP/KTA")).toString(), QStringLiteral("KTP-1"));
         QCOMPARE(row.value(QStringLiteral("Checkin")).toString(), QStringLiteral("2004-03-01"));
     }
@@ -90,7 +90,7 @@ private slots:
     {
         addGuest(QStringLiteral("Satu"));
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         rs.setText(QStringLiteral("Nama"), QStringLiteral("Diubah"));
         rs.requery();
         QCOMPARE(rs.text(QStringLiteral("Nama")), QStringLiteral("Satu"));
@@ -102,13 +102,13 @@ private slots:
         rs.requery();
         QCOMPARE(rs.count(), 1);
         QCOMPARE(rs.position(), 0);
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM Tamu")).size(), 1);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 1);
     }
 
     void addNewIsWrittenByUpdateWithStoreAssignedKeys()
     {
         RecordSet rs(Schema::transaksi());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         for (const QString &name : {QStringLiteral("A"), QStringLiteral("B")}) {
             rs.addNew();
             rs.setText(QStringLiteral("Nama"), name);
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(rs.text(QStringLiteral("NoTransaksi")), QStringLiteral("001"));
 
         RecordSet guests(Schema::tamu());
-        guests.open(DataFolder::databasePath());
+        guests.open(DataFolder::databaseLocation());
         guests.addNew();
         guests.setText(QStringLiteral("Nama"), QStringLiteral("Tamu"));
         guests.update();
@@ -129,10 +129,10 @@ private slots:
 
     void repeatedKeyIsAKeyViolationAndStaysPending()
     {
-        TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX ktp ON Tamu (\"No KTP/KTA\")"));
+        TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX ktp ON \"Tamu\" (\"No KTP/KTA\")"));
         TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("No KTP/KTA"), QStringLiteral("K1")}});
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         rs.addNew();
         rs.setText(QStringLiteral("No KTP/KTA"), QStringLiteral("K1"));
         QCOMPARE(errorOf([&] { rs.update(); }), int(DataError::KeyViolation));
@@ -140,13 +140,13 @@ private slots:
         QCOMPARE(rs.text(QStringLiteral("No KTP/KTA")), QStringLiteral("K1"));
         rs.setText(QStringLiteral("No KTP/KTA"), QStringLiteral("K2"));
         rs.update();
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM Tamu")).size(), 2);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 2);
     }
 
     void textThatTheFieldCannotHoldIsAMismatchNotAKeyViolation()
     {
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         rs.addNew();
         rs.setText(QStringLiteral("Checkin"), QStringLiteral("31/02/2004"));
         QCOMPARE(rs.text(QStringLiteral("Checkin")), QStringLiteral("31/02/2004"));
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(errorOf([&] { rs.update(); }), int(DataError::TypeMismatch));
         rs.setText(QStringLiteral("Harga"), QStringLiteral("60000"));
         rs.update();
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT Harga FROM Tamu")).first().value(QStringLiteral("Harga")).toInt(), 60000);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT \"Harga\" FROM \"Tamu\"")).first().value(QStringLiteral("Harga")).toInt(), 60000);
     }
 
     void deleteThenMoveNextLandsOnTheFollowingRow()
@@ -164,7 +164,7 @@ private slots:
         for (const char *n : {"A", "B", "C"})
             addGuest(QString::fromLatin1(n));
         RecordSet rs(Schema::tamu());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         rs.moveNext(); // B
         rs.deleteCurrent();
         QVERIFY(!rs.hasCurrent());
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(rs.text(QStringLiteral("Nama")), QStringLiteral("A"));
         rs.deleteCurrent();
         QCOMPARE(rs.count(), 0);
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM Tamu")).size(), 0);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 0);
     }
 
     void gridModelFollowsTheRecordSet()
@@ -185,7 +185,7 @@ private slots:
         addGuest(QStringLiteral("A"));
         RecordSet rs(Schema::tamu());
         RecordSetModel model(&rs);
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(model.columnCount(), 10);
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("No KTP/KTA"));

@@ -69,7 +69,7 @@ private slots:
         QFETCH(Category, category);
         QFETCH(QVariant, argument);
         QFETCH(QStringList, numbers);
-        Connection c(DataFolder::databasePath());
+        Connection c(DataFolder::databaseLocation());
         ReportQuery q(c, category, argument);
         QCOMPARE(q.count(), numbers.size());
         QStringList got;

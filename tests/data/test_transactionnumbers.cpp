@@ -49,7 +49,7 @@ private slots:
         QStringList given;
         {
             RecordSet rs(Schema::transaksi());
-            rs.open(DataFolder::databasePath());
+            rs.open(DataFolder::databaseLocation());
             for (const char *name : {"Ani", "Budi", "Citra"})
                 given << addStay(rs, QLatin1String(name));
             QCOMPARE(given, (QStringList{"001", "002", "003"}));
@@ -62,7 +62,7 @@ private slots:
         // The next start of the program goes on from there too, even with
         // the newest deleted.
         RecordSet rs(Schema::transaksi());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(addStay(rs, QStringLiteral("Eko")), QStringLiteral("005"));
         deleteNumber(rs, QStringLiteral("005"));
         deleteNumber(rs, QStringLiteral("001"));
@@ -74,12 +74,14 @@ private slots:
     {
         // A file made before the store kept its counter: the stays carry
         // numbers, nothing else does.
+        if (TestPlatform::onServer())
+            QSKIP("The server's numbers come from its sequence, which the copy to it sets.");
         for (const char *number : {"001", "002", "017", "009"})
             TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QLatin1String(number)},
                                                               {QStringLiteral("Nama"), QStringLiteral("Lama")}});
         TestDatabase::exec(QStringLiteral("DROP TABLE IF EXISTS \"Penomoran\""));
         RecordSet rs(Schema::transaksi());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(rs.count(), 4);
         QCOMPARE(addStay(rs, QStringLiteral("Baru")), QStringLiteral("018"));
         deleteNumber(rs, QStringLiteral("018"));
@@ -91,7 +93,7 @@ private slots:
         // A row put in with a number of its own (a copy from elsewhere) never
         // makes a save fail again and again.
         RecordSet rs(Schema::transaksi());
-        rs.open(DataFolder::databasePath());
+        rs.open(DataFolder::databaseLocation());
         QCOMPARE(addStay(rs, QStringLiteral("Ani")), QStringLiteral("001"));
         TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("002")},
                                                           {QStringLiteral("Nama"), QStringLiteral("Salinan")}});

@@ -1,9 +1,11 @@
 #include "TestDatabase.h"
 #include "TestPlatform.h"
+#include "TestServer.h"
 #include "WindowDriver.h"
 
 #include "data/DataError.h"
 #include "data/DataFolder.h"
+#include "data/ServerStore.h"
 #include "data/RecordSet.h"
 #include "platform/WindowRegistry.h"
 #include "records/DataControl.h"
@@ -182,7 +184,7 @@ private slots:
         QCOMPARE(w->box(0)->text(), QStringLiteral("PM 10"));
         click(w, "cmdUpdate");
 
-        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.at(0).value(QStringLiteral("Nama")).toString(), QStringLiteral("Budi"));
         QCOMPARE(rows.at(0).value(QStringLiteral("No KTP/KTA")).toString(), QStringLiteral("KTP-7"));
@@ -390,7 +392,7 @@ private slots:
         QCOMPARE(call.buttons, Messages::Buttons::Ok);
         QCOMPARE(focusName(w), focus);
         QVERIFY(button(w, "cmdUpdate")->isEnabled()); // still Adding
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 0);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid")).size(), 0);
     }
 
     void blanksCountAsFilled()
@@ -419,7 +421,7 @@ private slots:
         click(w, "cmdCancel");
         QCOMPARE(w->box(2)->text(), QStringLiteral("Satu"));
         QCOMPARE(w->grid()->model()->rowCount(), 2);
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 2);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid")).size(), 2);
         QVERIFY(button(w, "cmdAdd")->isEnabled());
         QVERIFY(w->box(2)->isReadOnly());
     }
@@ -440,7 +442,7 @@ private slots:
         QCOMPARE(w->box(4)->text(), QStringLiteral("28/02/2004"));
         QVERIFY(w->picUtility()->isEnabled());
         QVERIFY(button(w, "cmdFindFirst")->isEnabled());
-        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid"));
         QCOMPARE(rows.at(0).value(QStringLiteral("No KTP/KTA")).toString(), QStringLiteral("K1"));
         QCOMPARE(rows.at(0).value(QStringLiteral("Checkin")).toString(), QStringLiteral("2004-02-28"));
     }
@@ -453,7 +455,7 @@ private slots:
         click(w, "cmdEdit");
         QTest::keyClicks(w->box(1), QStringLiteral("K5"));
         click(w, "cmdUpdate");
-        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid"));
         QCOMPARE(rows.at(0).value(QStringLiteral("No KTP/KTA")).toString(), QStringLiteral("K5"));
         QCOMPARE(rows.at(0).value(QStringLiteral("Checkin")).toString(), QStringLiteral("2004-03-01"));
         QVERIFY(w->picUtility()->isEnabled());
@@ -492,7 +494,7 @@ private slots:
         QCOMPARE(call.title, QStringLiteral("Hapus Record"));
         QCOMPARE(call.icon, Messages::Icon::Question);
         QCOMPARE(call.buttons, Messages::Buttons::YesNo);
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), left);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid")).size(), left);
         QCOMPARE(w->grid()->model()->rowCount(), left);
         QCOMPARE(w->box(2)->text(), current);
         QVERIFY(button(w, "cmdAdd")->isEnabled());
@@ -535,7 +537,7 @@ private slots:
         chooseRoom(w, 3);
         w->close();
         QCOMPARE(programEnded, 1);
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 0);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid")).size(), 0);
     }
 
     void duplicateKey()
@@ -564,7 +566,7 @@ private slots:
         // Corrected, it saves.
         type(w, 1, QStringLiteral("2"));
         click(w, "cmdUpdate");
-        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\"")).size(), 2);
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid")).size(), 2);
     }
 
     void failedSimpanOfAnEditLeavesTheSearchBarEnabled()
@@ -709,7 +711,7 @@ private slots:
         QCOMPARE(w->box(7)->text(), QStringLiteral("60000"));
         QCOMPARE(w->box(0)->text(), QStringLiteral("PM 01"));
         w->grid()->selectRow(1);
-        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid"));
         QCOMPARE(rows.at(0).value(QStringLiteral("Checkin")).toString(), QStringLiteral("2004-02-28"));
         QCOMPARE(rows.at(0).value(QStringLiteral("NoKamar")).toString(), QStringLiteral("PM 01"));
         QCOMPARE(rows.at(0).value(QStringLiteral("Nama")).toString(), QStringLiteral("Satu"));
@@ -728,7 +730,7 @@ private slots:
         QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(w->box(2)->text(), QStringLiteral("Dua"));
         // Leaving the edited record wrote it.
-        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\" ORDER BY rowid"));
         QCOMPARE(rows.at(0).value(QStringLiteral("No KTP/KTA")).toString(), QStringLiteral("X"));
     }
 
@@ -756,16 +758,25 @@ private slots:
 
     void aDatabaseNotOursIsADataErrorAndTheWindowStaysUsable()
     {
-        QDir().mkpath(QFileInfo(DataFolder::databasePath()).path());
-        QFile f(DataFolder::databasePath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Standard Jet DB, not really");
-        f.close();
+        if (TestPlatform::onServer()) {
+            // A server database that holds tables of another program.
+            TestServer::exec(platform->server(), QStringLiteral("CREATE TABLE \"Daftar\" (\"Nama\" text)"));
+        } else {
+            QDir().mkpath(QFileInfo(DataFolder::databasePath()).path());
+            QFile f(DataFolder::databasePath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Standard Jet DB, not really");
+            f.close();
+        }
         platform->messages.expect();
         frmtamu *w = openWindow();
         QVERIFY(w);
         QCOMPARE(platform->messages.calls.size(), 1);
         QVERIFY(platform->messages.calls.at(0).text.startsWith(QStringLiteral("Data error event hit err:")));
+        if (TestPlatform::onServer())
+            QVERIFY2(platform->messages.calls.at(0).text.contains(
+                         QStringLiteral("Database %1 di server ").arg(ServerStore::databaseName(platform->server()))),
+                     qPrintable(platform->messages.calls.at(0).text));
         QCOMPARE(w->grid()->model()->rowCount(), 0);
         platform->messages.expect(); // Tambah: no table to add to
         click(w, "cmdAdd");
@@ -773,6 +784,9 @@ private slots:
         click(w, "cmdCancel");
         QCOMPARE(platform->messages.calls.size(), 3);
         QVERIFY(button(w, "cmdAdd")->isEnabled());
+        if (TestPlatform::onServer())
+            return;
+        QFile f(DataFolder::databasePath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("Standard Jet DB, not really"));
     }

@@ -92,7 +92,7 @@ class TestCrashSafety : public QObject
     // The names stored in a table, each with how often it is stored.
     static QHash<QString, int> storedNames(QString *integrity, const QString &table = QStringLiteral("Tamu"))
     {
-        Connection c(DataFolder::databasePath());
+        Connection c(DataFolder::databaseLocation());
         QSqlQuery q(c.database());
         q.exec(QStringLiteral("PRAGMA integrity_check"));
         q.next();

@@ -134,7 +134,7 @@ private slots:
         TestDatabase::exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000) "
             "INSERT INTO \"Transaksi\" (\"NoTransaksi\", \"Nama\", \"Checkin\", \"Lama\", \"JumlahOrang\", "
-            "\"HargaSewa\", \"Pengeluaran\") SELECT printf('%07d', i), 'Tamu', '2004-03-01', 2, 1, 3000, 1000 FROM n"));
+            "\"HargaSewa\", \"Pengeluaran\") SELECT substr(CAST(10000000 + i AS TEXT), 2), 'Tamu', '2004-03-01', 2, 1, 3000, 1000 FROM n"));
         build();
         QCOMPARE(window()->paneText(), recapitulation("6,000,000,000", "1,000,000,000", "5,000,000,000"));
     }

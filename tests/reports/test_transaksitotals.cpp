@@ -22,7 +22,7 @@ class TestTransaksiTotals : public QObject
 
     std::unique_ptr<TestPlatform> platform;
 
-    static void add(const QVariantMap &changes)
+    static bool add(const QVariantMap &changes)
     {
         QVariantMap row{{QStringLiteral("NoTransaksi"), QStringLiteral("%1").arg(QRandomGenerator::global()->generate())},
                         {QStringLiteral("Nama"), QStringLiteral("Tamu")},
@@ -33,13 +33,13 @@ class TestTransaksiTotals : public QObject
                         {QStringLiteral("Pengeluaran"), 90000.0}};
         for (auto it = changes.cbegin(); it != changes.cend(); ++it)
             row.insert(it.key(), it.value());
-        TestDatabase::insert(QStringLiteral("Transaksi"), row);
+        return TestDatabase::tryInsert(QStringLiteral("Transaksi"), row);
     }
 
     // The sums row by row, or the number of the error that stops them.
     static std::pair<int, Recapitulation> rowByRow()
     {
-        Connection c(DataFolder::databasePath());
+        Connection c(DataFolder::databaseLocation());
         ReportQuery q(c, ReportQuery::Category::All);
         Recapitulation recap;
         try {
@@ -54,7 +54,7 @@ class TestTransaksiTotals : public QObject
 
     static TransaksiTotals totals()
     {
-        Connection c(DataFolder::databasePath());
+        Connection c(DataFolder::databaseLocation());
         return TransaksiTotals::read(c);
     }
 
@@ -96,9 +96,13 @@ private slots:
     {
         QFETCH(QVariantMap, odd);
         QFETCH(bool, clean);
-        add({});
-        add(odd);
-        add({{QStringLiteral("Pengeluaran"), 0.0}});
+        QVERIFY(add({}));
+        if (!add(odd)) {
+            QVERIFY(TestPlatform::onServer());
+            QVERIFY(!clean);
+            QSKIP("The server's typed columns refuse such a row.");
+        }
+        QVERIFY(add({{QStringLiteral("Pengeluaran"), 0.0}}));
         const TransaksiTotals t = totals();
         const auto [error, recap] = rowByRow();
         QCOMPARE(t.rows, 3);
@@ -119,8 +123,8 @@ private slots:
             const int orang = int(random.bounded(1, 5));
             const int harga = random.bounded(2) ? 60000 : 75001;
             const int quarters = int(random.bounded(-16000000, 16000000));
-            add({{QStringLiteral("Lama"), lama}, {QStringLiteral("JumlahOrang"), orang}, {QStringLiteral("HargaSewa"), harga},
-                 {QStringLiteral("Pengeluaran"), quarters * 0.25}});
+            QVERIFY(add({{QStringLiteral("Lama"), lama}, {QStringLiteral("JumlahOrang"), orang}, {QStringLiteral("HargaSewa"), harga},
+                         {QStringLiteral("Pengeluaran"), quarters * 0.25}}));
         }
         const TransaksiTotals t = totals();
         const auto [error, recap] = rowByRow();

@@ -65,7 +65,7 @@ class TestRecordSearch : public QObject
     void openGuests()
     {
         records = std::make_unique<RecordSet>(Schema::tamu());
-        records->open(DataFolder::databasePath());
+        records->open(DataFolder::databaseLocation());
         search = std::make_unique<RecordSearch>(
             *records,
             QList<RecordSearch::Box>{{0, QStringLiteral("NoKamar")}, {1, QStringLiteral("No KTP/KTA")},
@@ -437,7 +437,7 @@ private slots:
     {
         TestDatabase::exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999) "
-            "INSERT INTO Tamu (NoKamar, \"No KTP/KTA\", Nama, Alamat, Checkin, Harga) "
+            "INSERT INTO \"Tamu\" (\"NoKamar\", \"No KTP/KTA\", \"Nama\", \"Alamat\", \"Checkin\", \"Harga\") "
             "SELECT 'PM 01', 'KTP-' || i, 'Tamu ' || i, 'Jl. Mawar ' || i, '2004-02-28', 60000 FROM n"));
         addGuest(QStringLiteral("Jaya"));
         openGuests();

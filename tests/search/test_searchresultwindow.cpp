@@ -30,7 +30,7 @@ public:
             auto *b = new QPushButton(this);
             b->setObjectName(QLatin1String(name));
         }
-        records.open(DataFolder::databasePath());
+        records.open(DataFolder::databaseLocation());
         new SearchBar(this, [this, boxes, resultWindow] { return SearchBar::Setup{&records, boxes, resultWindow}; });
     }
     QPushButton *button(const char *name) const { return findChild<QPushButton *>(QLatin1String(name)); }

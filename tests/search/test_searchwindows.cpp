@@ -132,7 +132,7 @@ private slots:
     {
         TestDatabase::exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999) "
-            "INSERT INTO Tamu (NoKamar, \"No KTP/KTA\", Nama, Alamat, Checkin, Harga, Status) "
+            "INSERT INTO \"Tamu\" (\"NoKamar\", \"No KTP/KTA\", \"Nama\", \"Alamat\", \"Checkin\", \"Harga\", \"Status\") "
             "SELECT 'PM 01', 'KTP-' || i, 'Tamu ' || i, 'Jl. Mawar ' || i, '2004-02-28', 60000, 'Isi' FROM n"));
         addGuest(QStringLiteral("Jaya"), QStringLiteral("Jl. Kenari 5"));
         RecordWindow *tamu = show(QStringLiteral("frmtamu"));

@@ -11,7 +11,13 @@
 
 void TestDatabase::insert(const QString &table, const QVariantMap &values)
 {
-    Connection c(DataFolder::databasePath());
+    if (!tryInsert(table, values))
+        qFatal("fixture insert into %s failed", qPrintable(table));
+}
+
+bool TestDatabase::tryInsert(const QString &table, const QVariantMap &values)
+{
+    Connection c(DataFolder::databaseLocation());
     QStringList names;
     QStringList marks;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
@@ -23,13 +29,16 @@ void TestDatabase::insert(const QString &table, const QVariantMap &values)
                   .arg(TableDef::quoted(table), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!q.exec())
-        qFatal("fixture insert failed: %s", qPrintable(q.lastError().text()));
+    if (!q.exec()) {
+        qWarning("fixture insert failed: %s", qPrintable(q.lastError().text()));
+        return false;
+    }
+    return true;
 }
 
 void TestDatabase::exec(const QString &sql)
 {
-    Connection c(DataFolder::databasePath());
+    Connection c(DataFolder::databaseLocation());
     QSqlQuery q(c.database());
     if (!q.exec(sql))
         qFatal("fixture statement failed: %s", qPrintable(q.lastError().text()));
@@ -37,7 +46,7 @@ void TestDatabase::exec(const QString &sql)
 
 QList<QVariantMap> TestDatabase::rows(const QString &sql)
 {
-    Connection c(DataFolder::databasePath());
+    Connection c(DataFolder::databaseLocation());
     QSqlQuery q(c.database());
     if (!q.exec(sql))
         qFatal("fixture query failed: %s", qPrintable(q.lastError().text()));

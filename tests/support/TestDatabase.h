@@ -9,6 +9,9 @@ class TestDatabase
 {
 public:
     static void insert(const QString &table, const QVariantMap &values);
+    // False when the store refuses the row (the server's typed columns
+    // refuse values the file keeps).
+    static bool tryInsert(const QString &table, const QVariantMap &values);
     // Runs one statement; for fixtures that need a trigger or an index.
     static void exec(const QString &sql);
     // Rows of a query as maps of field name to value.

@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 
+#include "TestServer.h"
+
 #include "data/DataFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowRegistry.h"
@@ -24,11 +26,23 @@ TestPlatform::TestPlatform() : clock(fixedNow())
     Platform::setChoice(&choice);
     Platform::setPrintPreview(&printPreview);
     DataFolder::setRoot(m_dir.path());
+    TestServer::skipRunWithoutServer();
+    if (TestServer::wanted())
+        m_server = TestServer::createDatabase();
+    DataFolder::setServer(m_server);
+}
+
+bool TestPlatform::onServer()
+{
+    return TestServer::wanted();
 }
 
 TestPlatform::~TestPlatform()
 {
     WindowRegistry::instance().unloadAll();
+    if (!m_server.isEmpty())
+        TestServer::dropDatabase(m_server);
+    DataFolder::setServer(QString());
     Platform::setMessages(nullptr);
     Platform::setPrompt(nullptr);
     Platform::setFileDialogs(nullptr);

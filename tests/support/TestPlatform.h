@@ -14,7 +14,9 @@
 
 // Everything a test stands on: scripted dialogs and printer, a clock fixed at
 // Monday 1 March 2004 10:00:00, the system's locale (CTest runs the tests
-// under id_ID and en_GB), and a fresh data folder. Create one per test function (in init()).
+// under id_ID and en_GB), and a fresh data folder; in the run against the
+// server also a fresh database on it, which the windows then use. Create one
+// per test function (in init()).
 class TestPlatform
 {
 public:
@@ -36,9 +38,14 @@ public:
     ScriptedPrintPreview printPreview;
 
     static QDateTime fixedNow();
+    // True in the run against the server: checks of the file itself skip.
+    static bool onServer();
+    // The fresh server database's URI; empty with the file.
+    QString server() const { return m_server; }
 
 private:
     QTemporaryDir m_dir;
+    QString m_server;
 };
 
 // Fails the running test when a dialog came that the test did not script, or
