@@ -5,6 +5,8 @@
 #include "data/BackupWriter.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
+#include "data/Schema.h"
+#include "data/SerialCounter.h"
 #include "data/SqliteFile.h"
 
 #include <QCoreApplication>
@@ -42,6 +44,26 @@ void removeSideFile(const QString &path)
     if (::remove(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
         throw restoreFailed(DataError::WriteFailed, QStringLiteral("%1 tidak dapat dihapus (%2).")
                                                         .arg(native(path), DataError::systemErrorText(errno)));
+}
+
+// The highest number the books gave in one serial field.
+struct Given
+{
+    const TableDef *table;
+    QString field;
+    qint64 highest;
+};
+
+// What the books in a file ever gave in each serial field, read through the
+// connection that holds them.
+QList<Given> numbersGiven(SqliteFile &books)
+{
+    QList<Given> given;
+    for (const TableDef *table : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()})
+        for (const FieldDef &f : table->fields)
+            if (f.type == FieldType::Serial)
+                given.append({table, f.name, SerialCounter::highestGiven(books, *table, f.name)});
+    return given;
 }
 
 } // namespace
@@ -84,6 +106,7 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
         closeAll();
 
         std::unique_ptr<SqliteFile> lock;
+        QList<Given> given;
         if (QFileInfo::exists(database) && !setAside) {
             // Every connection to the database holds a shared lock on it for
             // as long as it is open (write-ahead log mode), ours included.
@@ -99,6 +122,7 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
                 // program that opened the old file meanwhile then gets an
                 // error on saving instead of writing into a removed file.
                 lock->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+                given = numbersGiven(*lock);
             } catch (const DataError &e) {
                 if (e.number() == DataError::Locked)
                     throw restoreFailed(DataError::Locked,
@@ -119,6 +143,24 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
             if (setAside)
                 moveAside(database, aside);
         }
+        // A number the books gave after the backup was taken may be on a
+        // receipt already: the restored books go on after the highest
+        // number they ever gave. Books that cannot be read (kept aside as
+        // damaged or foreign) leave the backup's own counter.
+        if (!given.isEmpty()) {
+            try {
+                SqliteFile copy(incoming, SqliteFile::Mode::ReadWrite, QStringLiteral("Memulihkan %1").arg(native(chosen)));
+                for (const Given &g : std::as_const(given))
+                    SerialCounter::raiseTo(copy, *g.table, g.field, g.highest);
+            } catch (const DataError &e) {
+                throw restoreFailed(e.number(), e.description());
+            }
+            // Closing the copy folded its log into it; a log still there
+            // would hold the raised counter outside the file put in place.
+            if (QFileInfo::exists(incoming + QStringLiteral("-wal")))
+                throw restoreFailed(DataError::WriteFailed,
+                                    QStringLiteral("penomoran transaksi di %1 tidak dapat disimpan.").arg(native(incoming)));
+        }
         removeSideFile(database + QStringLiteral("-wal"));
         removeSideFile(database + QStringLiteral("-shm"));
         if (::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(database).constData()) != 0)
@@ -127,6 +169,8 @@ void Restorer::restore(const QString &chosen, const QDateTime &now, const std::f
         BackupFolder::sync(folder);
     } catch (...) {
         QFile::remove(incoming);
+        QFile::remove(incoming + QStringLiteral("-wal"));
+        QFile::remove(incoming + QStringLiteral("-shm"));
         throw;
     }
 }

@@ -9,7 +9,8 @@
 // refused and nothing changes), the books as they are now are backed up,
 // and the file goes into place in one rename, with the old database's
 // leftover -wal/-shm removed so nothing of it is replayed into the
-// restored books.
+// restored books. The restored books go on numbering after the highest
+// number the books they replace ever gave, so no number is given twice.
 class Restorer
 {
 public:

@@ -1,10 +1,13 @@
 #include "data/SerialCounter.h"
 
 #include "data/DataError.h"
+#include "data/SqliteFile.h"
 #include "data/TableDef.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,20 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &va
     return q;
 }
 
+// The counters' table, made when a file has none yet.
+QString createCounters()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"Tabel\" TEXT PRIMARY KEY NOT NULL, \"Terakhir\" INTEGER NOT NULL)")
+        .arg(TableDef::quoted(SerialCounter::counterTable()));
+}
+
+// The highest number stored in a table's serial field (0 when none).
+QString highestStored(const TableDef &table, const QString &field)
+{
+    return QStringLiteral("SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) FROM %2")
+        .arg(TableDef::quoted(field), TableDef::quoted(table.name));
+}
+
 } // namespace
 
 const QString &SerialCounter::counterTable()
@@ -36,15 +53,12 @@ QString SerialCounter::next(const QSqlDatabase &db, const TableDef &table, const
     const QString counters = TableDef::quoted(counterTable());
     const QString column = TableDef::quoted(field);
     const QString rows = TableDef::quoted(table.name);
-    run(db, QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"Tabel\" TEXT PRIMARY KEY NOT NULL, \"Terakhir\" INTEGER NOT NULL)")
-                .arg(counters),
-        {}, table.name);
+    run(db, createCounters(), {}, table.name);
     // A file without a counter yet goes on after its highest number.
     run(db,
-        QStringLiteral("INSERT INTO %1 (\"Tabel\", \"Terakhir\") "
-                       "SELECT ?, (SELECT COALESCE(MAX(CAST(%2 AS INTEGER)), 0) FROM %3) "
+        QStringLiteral("INSERT INTO %1 (\"Tabel\", \"Terakhir\") SELECT ?, (%2) "
                        "WHERE NOT EXISTS (SELECT 1 FROM %1 WHERE \"Tabel\" = ?)")
-            .arg(counters, column, rows),
+            .arg(counters, highestStored(table, field)),
         {table.name, table.name}, table.name);
 
     // A number already stored (a row copied in from elsewhere) is passed
@@ -62,4 +76,24 @@ QString SerialCounter::next(const QSqlDatabase &db, const TableDef &table, const
         if (!taken.next())
             return number;
     }
+}
+
+qint64 SerialCounter::highestGiven(SqliteFile &file, const TableDef &table, const QString &field)
+{
+    qint64 highest = file.number(highestStored(table, field));
+    if (file.number(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?"), {counterTable()}) > 0)
+        highest = std::max(highest, file.number(QStringLiteral("SELECT COALESCE(MAX(\"Terakhir\"), 0) FROM %1 WHERE \"Tabel\" = ?")
+                                                    .arg(TableDef::quoted(counterTable())),
+                                                {table.name}));
+    return highest;
+}
+
+void SerialCounter::raiseTo(SqliteFile &file, const TableDef &table, const QString &field, qint64 given)
+{
+    file.run(createCounters(), {});
+    // A file without a counter yet counts from its highest stored number.
+    file.run(QStringLiteral("INSERT INTO %1 (\"Tabel\", \"Terakhir\") VALUES (?, MAX(?, (%2))) "
+                            "ON CONFLICT (\"Tabel\") DO UPDATE SET \"Terakhir\" = MAX(\"Terakhir\", excluded.\"Terakhir\")")
+                 .arg(TableDef::quoted(counterTable()), highestStored(table, field)),
+             {table.name, given});
 }

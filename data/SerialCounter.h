@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class SqliteFile;
 class TableDef;
 
 // The store's counter of a table's serial numbers (the stays' NoTransaksi),
@@ -18,6 +19,15 @@ public:
     // transaction that stores the row, so that the number is used up
     // exactly when the row is stored. Throws DataError.
     static QString next(const QSqlDatabase &db, const TableDef &table, const QString &field);
+
+    // The highest number a file's books ever gave in the table's serial
+    // field: the greater of its counter and its highest stored number.
+    // Throws DataError.
+    static qint64 highestGiven(SqliteFile &file, const TableDef &table, const QString &field);
+
+    // Raises a file's counter so that its next number comes after `given`;
+    // a counter that is ahead already stays as it is. Throws DataError.
+    static void raiseTo(SqliteFile &file, const TableDef &table, const QString &field, qint64 given);
 
     // The table that holds the counters.
     static const QString &counterTable();

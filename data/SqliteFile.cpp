@@ -49,6 +49,28 @@ sqlite3_stmt *SqliteFile::prepare(const QString &sql)
     return statement;
 }
 
+sqlite3_stmt *SqliteFile::prepare(const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *statement = prepare(sql);
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &v = values.at(i);
+        int rc;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(statement, i + 1);
+        } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+            rc = sqlite3_bind_int64(statement, i + 1, v.toLongLong());
+        } else {
+            const QByteArray text = v.toString().toUtf8();
+            rc = sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            throw DataError::fromCode(rc, m_context);
+        }
+    }
+    return statement;
+}
+
 void SqliteFile::exec(const QString &sql)
 {
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -68,9 +90,9 @@ QString SqliteFile::text(const QString &sql)
     return result;
 }
 
-qint64 SqliteFile::number(const QString &sql)
+qint64 SqliteFile::number(const QString &sql, const QVariantList &values)
 {
-    sqlite3_stmt *statement = prepare(sql);
+    sqlite3_stmt *statement = prepare(sql, values);
     qint64 result = 0;
     const int rc = sqlite3_step(statement);
     if (rc == SQLITE_ROW)
@@ -79,6 +101,17 @@ qint64 SqliteFile::number(const QString &sql)
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         throw DataError::fromCode(rc, m_context);
     return result;
+}
+
+void SqliteFile::run(const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *statement = prepare(sql, values);
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_DONE)
+        throw DataError::fromCode(rc, m_context);
 }
 
 void SqliteFile::setBusyTimeout(int ms)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -33,7 +34,11 @@ public:
     void exec(const QString &sql);
     // The first column of the first row as text (empty when no row); throws DataError.
     QString text(const QString &sql);
-    qint64 number(const QString &sql);
+    // The first column of the first row as a number (0 when no row), of one
+    // statement with its values bound (integers and texts); throws DataError.
+    qint64 number(const QString &sql, const QVariantList &values = {});
+    // Runs one statement with its values bound; throws DataError.
+    void run(const QString &sql, const QVariantList &values);
     void setBusyTimeout(int ms);
     // The column names of a table, in their order; throws DataError.
     QStringList columns(const QString &table);
@@ -43,6 +48,7 @@ public:
 
 private:
     sqlite3_stmt *prepare(const QString &sql);
+    sqlite3_stmt *prepare(const QString &sql, const QVariantList &values);
 
     sqlite3 *m_db = nullptr;
     QString m_path;

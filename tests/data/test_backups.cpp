@@ -8,6 +8,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
+#include "data/RecordSet.h"
 #include "data/Restorer.h"
 #include "data/Schema.h"
 #include "data/RetentionPlan.h"
@@ -75,6 +76,21 @@ class TestBackups : public QObject
         TestDatabase::exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                                           "INSERT INTO Tamu (Nama, Alamat, Status) SELECT 'Tamu nomor ' || i, "
                                           "'Jalan yang cukup panjang untuk mengisi halaman nomor ' || i, 'Isi' FROM n").arg(count));
+    }
+
+    // Saves stays as the stay window does and gives the numbers they got.
+    static QStringList addStays(const QStringList &names)
+    {
+        RecordSet rs(Schema::transaksi());
+        rs.open(DataFolder::databasePath());
+        QStringList given;
+        for (const QString &name : names) {
+            rs.addNew();
+            rs.setText(QStringLiteral("Nama"), name);
+            rs.update();
+            given << rs.text(QStringLiteral("NoTransaksi"));
+        }
+        return given;
     }
 
     QDateTime now() const { return platform->clock.now(); }
@@ -207,6 +223,41 @@ private slots:
         // The books as they were became a backup first.
         const QString before = DataFolder::root() + QStringLiteral("/Cadangan/Zavav-20040301-110000.mdb");
         QCOMPARE(guestsIn(before), QStringList({QStringLiteral("Ani"), QStringLiteral("Budi")}));
+        QCOMPARE(filesIn(QFileInfo(DataFolder::databasePath()).absolutePath()), QStringList({QStringLiteral("Zavav.mdb")}));
+    }
+
+    void restoredBooksNeverGiveANumberAgain_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("next");
+        // What became of the books after the backup, and the number the
+        // first stay saved after the restore gets.
+        QTest::newRow("two more stays") << "" << "006";
+        QTest::newRow("the newest deleted") << "delete" << "006";
+        QTest::newRow("books from before the counter") << "no counter" << "006";
+        QTest::newRow("books damaged, set aside") << "damaged" << "004";
+    }
+
+    void restoredBooksNeverGiveANumberAgain()
+    {
+        QFETCH(QString, after);
+        QFETCH(QString, next);
+        QCOMPARE(addStays({QStringLiteral("Ani"), QStringLiteral("Budi"), QStringLiteral("Citra")}),
+                 QStringList({QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003")}));
+        const QString chosen = Backups::run(now(), true).written;
+        QCOMPARE(addStays({QStringLiteral("Dewi"), QStringLiteral("Eko")}), QStringList({QStringLiteral("004"), QStringLiteral("005")}));
+        if (after == QLatin1String("delete"))
+            TestDatabase::exec(QStringLiteral("DELETE FROM Transaksi WHERE NoTransaksi = '005'"));
+        else if (after == QLatin1String("no counter"))
+            TestDatabase::exec(QStringLiteral("DROP TABLE Penomoran"));
+        else if (after == QLatin1String("damaged"))
+            write(DataFolder::databasePath(), "bukan database lagi");
+
+        Restorer::restore(chosen, now().addSecs(3600), [] {});
+        QCOMPARE(TestDatabase::rows(QStringLiteral("SELECT NoTransaksi FROM Transaksi")).size(), 3);
+        // Receipts 004 and 005 may be in the guests' hands: no stay of the
+        // restored books gets their numbers again.
+        QCOMPARE(addStays({QStringLiteral("Fajar")}), QStringList({next}));
         QCOMPARE(filesIn(QFileInfo(DataFolder::databasePath()).absolutePath()), QStringList({QStringLiteral("Zavav.mdb")}));
     }
 
