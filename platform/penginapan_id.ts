@@ -781,6 +781,50 @@ Periksa apakah nama foldernya benar.</translation>
         <source>Write PDF file</source>
         <translation>Tulis berkas PDF</translation>
     </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>Cetak ke Berkas ...</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 adalah folder.
+Pilih nama berkas lain.</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>Berkas %1 tidak dapat ditulisi.
+Pilih nama berkas lain.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 sudah ada.
+Ganti berkas itu?</translation>
+    </message>
+    <message>
+        <source>Options &apos;Pages Per Sheet&apos; and &apos;Page Set&apos; cannot be used together.
+Please turn one of those options off.</source>
+        <translation>Opsi &apos;Halaman per lembar&apos; dan &apos;Himpunan Halaman&apos; tidak dapat dipakai bersama.
+Matikan salah satunya.</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Penulisan Halaman Tidak Sah</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use &apos;,&apos; to separate ranges and pages, &apos;-&apos; to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>Penulisan %1 tidak benar. Pakai &apos;,&apos; untuk memisahkan rentang dan halaman, &apos;-&apos; untuk menulis rentang, dan pastikan rentang tidak saling bertumpuk.</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>Pengaturan Bolak-balik Bertentangan</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>Pengaturan cetak bolak-balik saling bertentangan. Perbaiki sekarang?</translation>
+    </message>
 </context>
 <context>
     <name>QPrintWidget</name>
@@ -925,6 +969,22 @@ Periksa apakah nama foldernya benar.</translation>
     <message>
         <source>Job Options</source>
         <translation>Opsi Pekerjaan</translation>
+    </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>Pengaturan Halaman Bertentangan</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>Opsi pengaturan halaman saling bertentangan. Perbaiki sekarang?</translation>
+    </message>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>Opsi Lanjutan Bertentangan</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>Beberapa opsi lanjutan saling bertentangan. Perbaiki sekarang?</translation>
     </message>
 </context>
 <context>
