@@ -1145,16 +1145,176 @@ Matikan salah satunya.</translation>
         <translation>Ukuran sendiri (%1CC x %2CC)</translation>
     </message>
     <message>
+        <source>Envelope B4</source>
+        <translation>Amplop B4</translation>
+    </message>
+    <message>
+        <source>Envelope B5</source>
+        <translation>Amplop B5</translation>
+    </message>
+    <message>
+        <source>Envelope B6</source>
+        <translation>Amplop B6</translation>
+    </message>
+    <message>
+        <source>Envelope C0</source>
+        <translation>Amplop C0</translation>
+    </message>
+    <message>
+        <source>Envelope C1</source>
+        <translation>Amplop C1</translation>
+    </message>
+    <message>
+        <source>Envelope C2</source>
+        <translation>Amplop C2</translation>
+    </message>
+    <message>
+        <source>Envelope C3</source>
+        <translation>Amplop C3</translation>
+    </message>
+    <message>
+        <source>Envelope C4</source>
+        <translation>Amplop C4</translation>
+    </message>
+    <message>
         <source>Envelope C5</source>
         <translation>Amplop C5</translation>
+    </message>
+    <message>
+        <source>Envelope C6</source>
+        <translation>Amplop C6</translation>
+    </message>
+    <message>
+        <source>Envelope C65</source>
+        <translation>Amplop C65</translation>
+    </message>
+    <message>
+        <source>Envelope C7</source>
+        <translation>Amplop C7</translation>
+    </message>
+    <message>
+        <source>Envelope Chou 3</source>
+        <translation>Amplop Chou 3</translation>
+    </message>
+    <message>
+        <source>Envelope Chou 4</source>
+        <translation>Amplop Chou 4</translation>
+    </message>
+    <message>
+        <source>Envelope DL</source>
+        <translation>Amplop DL</translation>
+    </message>
+    <message>
+        <source>Envelope Invite</source>
+        <translation>Amplop Invite</translation>
+    </message>
+    <message>
+        <source>Envelope Italian</source>
+        <translation>Amplop Italian</translation>
+    </message>
+    <message>
+        <source>Envelope Kaku 2</source>
+        <translation>Amplop Kaku 2</translation>
+    </message>
+    <message>
+        <source>Envelope Kaku 3</source>
+        <translation>Amplop Kaku 3</translation>
+    </message>
+    <message>
+        <source>Envelope Monarch</source>
+        <translation>Amplop Monarch</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 1</source>
+        <translation>Amplop PRC 1</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 10</source>
+        <translation>Amplop PRC 10</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 2</source>
+        <translation>Amplop PRC 2</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 3</source>
+        <translation>Amplop PRC 3</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 4</source>
+        <translation>Amplop PRC 4</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 5</source>
+        <translation>Amplop PRC 5</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 6</source>
+        <translation>Amplop PRC 6</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 7</source>
+        <translation>Amplop PRC 7</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 8</source>
+        <translation>Amplop PRC 8</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 9</source>
+        <translation>Amplop PRC 9</translation>
+    </message>
+    <message>
+        <source>Envelope Personal</source>
+        <translation>Amplop Personal</translation>
     </message>
     <message>
         <source>Envelope US 10</source>
         <translation>Amplop US 10</translation>
     </message>
     <message>
-        <source>Envelope DL</source>
-        <translation>Amplop DL</translation>
+        <source>Envelope US 11</source>
+        <translation>Amplop US 11</translation>
+    </message>
+    <message>
+        <source>Envelope US 12</source>
+        <translation>Amplop US 12</translation>
+    </message>
+    <message>
+        <source>Envelope US 14</source>
+        <translation>Amplop US 14</translation>
+    </message>
+    <message>
+        <source>Envelope US 9</source>
+        <translation>Amplop US 9</translation>
+    </message>
+    <message>
+        <source>Postcard</source>
+        <translation>Kartu Pos</translation>
+    </message>
+    <message>
+        <source>Double Postcard</source>
+        <translation>Kartu Pos Ganda</translation>
+    </message>
+    <message>
+        <source>Fan-fold US (14.875 x 11 in)</source>
+        <translation>Kertas Lipat US (14,875 x 11 in)</translation>
+    </message>
+    <message>
+        <source>Fan-fold German (8.5 x 12 in)</source>
+        <translation>Kertas Lipat Jerman (8,5 x 12 in)</translation>
+    </message>
+    <message>
+        <source>Fan-fold German Legal (8.5 x 13 in)</source>
+        <translation>Kertas Lipat Jerman Legal (8,5 x 13 in)</translation>
+    </message>
+    <message>
+        <source>Executive (7.5 x 10 in)</source>
+        <translation>Executive (7,5 x 10 in)</translation>
+    </message>
+    <message>
+        <source>Executive (7.25 x 10.5 in)</source>
+        <translation>Executive (7,25 x 10,5 in)</translation>
     </message>
 </context>
 <context>
