@@ -1,18 +1,28 @@
+#include "platform/QtChoice.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintPreview.h"
 #include "platform/QtPrompt.h"
 #include "platform/QtTranslation.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QToolButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -24,18 +34,27 @@ class TestQtTranslation : public QObject
 {
     Q_OBJECT
 
-    // Runs look on the next modal dialog once it is up, then closes it with
-    // the button whose text is closeWith (mnemonic marks ignored).
-    static void whenModal(QStringList *texts, const QString &closeWith)
+    // Runs look on the next modal dialog once it is up; look closes it.
+    static void whenModal(const std::function<void(QWidget *)> &look)
     {
         auto *timer = new QTimer;
         timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, texts, closeWith] {
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, look] {
             QWidget *dialog = QApplication::activeModalWidget();
             if (!dialog)
                 return;
             timer->stop();
             timer->deleteLater();
+            look(dialog);
+        });
+        timer->start();
+    }
+
+    // Collects the texts of the next modal dialog's buttons and labels, then
+    // closes it with the button whose text is closeWith (mnemonic marks ignored).
+    static void whenModal(QStringList *texts, const QString &closeWith)
+    {
+        whenModal([texts, closeWith](QWidget *dialog) {
             QAbstractButton *close = nullptr;
             const QList<QAbstractButton *> buttons =
                 dialog->findChild<QDialogButtonBox *>()->findChildren<QAbstractButton *>();
@@ -54,7 +73,34 @@ class TestQtTranslation : public QObject
             else
                 dialog->close();
         });
-        timer->start();
+    }
+
+    // Every text a shown window puts on screen: its title, labels, buttons,
+    // frames' titles and the entries of its drop-down lists.
+    static QStringList shownTexts(const QWidget *window)
+    {
+        QStringList texts{window->windowTitle()};
+        for (const QLabel *l : window->findChildren<QLabel *>())
+            if (l->isVisible())
+                texts << l->text();
+        for (const QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            if (b->isVisible())
+                texts << b->text() << b->toolTip();
+        for (const QGroupBox *g : window->findChildren<QGroupBox *>())
+            if (g->isVisible())
+                texts << g->title();
+        for (const QComboBox *c : window->findChildren<QComboBox *>())
+            if (c->isVisible())
+                for (int i = 0; i < c->count(); ++i)
+                    texts << c->itemText(i);
+        texts.removeAll(QString());
+        return texts;
+    }
+
+    static void expectAll(const QStringList &texts, const QStringList &expected)
+    {
+        for (const QString &e : expected)
+            QVERIFY2(texts.contains(e), qPrintable(e + QStringLiteral(" missing in ") + texts.join(QLatin1Char('|'))));
     }
 
     static QStringList menuTexts(QMenu *menu)
@@ -149,6 +195,75 @@ private slots:
                  QStringList({QStringLiteral("&Batalkan"), QStringLiteral("&Ulangi"), QStringLiteral("Po&tong"),
                               QStringLiteral("&Salin"), QStringLiteral("&Tempel"), QStringLiteral("Hapus"),
                               QStringLiteral("Pilih Semua")}));
+    }
+
+    void choiceDialog()
+    {
+        QtChoice choice;
+        QStringList texts;
+        whenModal(&texts, QStringLiteral("Batal"));
+        QCOMPARE(choice.choose(QStringLiteral("Pilih cadangan yang akan dikembalikan:"), QStringLiteral("Kembalikan Data"),
+                               {QStringLiteral("2026-12-11 09.00"), QStringLiteral("2026-12-10 17.30")}),
+                 -1);
+        expectAll(texts, {QStringLiteral("OK"), QStringLiteral("Batal"),
+                          QStringLiteral("Pilih cadangan yang akan dikembalikan:")});
+    }
+
+    // The preview's toolbar shows its actions as icons; their names show as
+    // tooltips, and the window's own title stays the program's.
+    void printPreview()
+    {
+        QtPrintPreview preview;
+        QString title;
+        QStringList actions;
+        QStringList tips;
+        whenModal([&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            for (const QAction *a : dialog->findChildren<QAction *>())
+                if (!a->text().isEmpty())
+                    actions << a->text();
+            for (const QToolButton *b : dialog->findChildren<QToolButton *>())
+                if (!b->toolTip().isEmpty())
+                    tips << b->toolTip();
+            dialog->close();
+        });
+        preview.show(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                     [](QPagedPaintDevice &sheet) {
+                         QPainter painter(&sheet);
+                         painter.drawText(QPointF(100, 100), QStringLiteral("KALISOR"));
+                     });
+        QCOMPARE(title, QStringLiteral("Pratinjau Cetak"));
+        const QStringList expected{QStringLiteral("Halaman berikutnya"), QStringLiteral("Halaman sebelumnya"),
+                                   QStringLiteral("Halaman pertama"), QStringLiteral("Halaman terakhir"),
+                                   QStringLiteral("Sesuaikan lebar"), QStringLiteral("Sesuaikan halaman"),
+                                   QStringLiteral("Perbesar"), QStringLiteral("Perkecil"),
+                                   QStringLiteral("Tegak"), QStringLiteral("Mendatar"),
+                                   QStringLiteral("Tampilkan satu halaman"),
+                                   QStringLiteral("Tampilkan halaman berhadapan"),
+                                   QStringLiteral("Tampilkan ikhtisar semua halaman"),
+                                   QStringLiteral("Pengaturan halaman"), QStringLiteral("Cetak")};
+        expectAll(actions, expected);
+        expectAll(tips, expected);
+    }
+
+    // The dialogs the preview's "Pengaturan halaman" and "Cetak" open.
+    void printerDialogs()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        QPageSetupDialog pageSetup(&printer);
+        pageSetup.show();
+        expectAll(shownTexts(&pageSetup),
+                  {QStringLiteral("Pengaturan Halaman"), QStringLiteral("Kertas"), QStringLiteral("Ukuran halaman:"),
+                   QStringLiteral("Orientasi"), QStringLiteral("Tegak"), QStringLiteral("Mendatar"),
+                   QStringLiteral("Margin"), QStringLiteral("Milimeter (mm)"), QStringLiteral("OK"),
+                   QStringLiteral("Batal")});
+        pageSetup.close();
+
+        QPrintDialog print(&printer);
+        print.show();
+        expectAll(shownTexts(&print), {QStringLiteral("Cetak"), QStringLiteral("&Nama:"), QStringLiteral("&Opsi >>"),
+                                       QStringLiteral("&Cetak"), QStringLiteral("Batal")});
+        print.close();
     }
 };
 
