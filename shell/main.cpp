@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 namespace {
 
@@ -60,6 +61,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // The desktop entry and the icon the package installs.
+    QGuiApplication::setDesktopFileName(QStringLiteral("id.merbalunta.penginapan"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("penginapan")));
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
