@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 DataControl::DataControl(const QString &name, const TableDef &table, QObject *parent)
     : QObject(parent), m_records(table)
@@ -48,6 +49,7 @@ void DataControl::raiseError(const DataError &error)
 
 void DataControl::showCurrent()
 {
+    const QScopedValueRollback<bool> showing(m_showingRow, true);
     const bool current = m_records.hasCurrent();
     for (const Binding &b : std::as_const(m_bindings)) {
         const QString text = current ? m_records.text(b.column) : QString();

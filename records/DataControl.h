@@ -33,6 +33,11 @@ public:
     // The field a box shows; empty for a box not bound here.
     QString fieldOf(const QLineEdit *box) const;
 
+    // Whether the boxes are being set to show the current row (another row,
+    // or the row read again after a save or a refresh). Window rules leave
+    // the record alone then: showing a row never changes it.
+    bool isShowingRow() const { return m_showingRow; }
+
     // Reads the table again; opens the database file the first time.
     void refresh();
 
@@ -57,4 +62,5 @@ private:
     // The box whose text is being set to show the current row; its first text
     // change is that showing and is not written back.
     QLineEdit *m_showing = nullptr;
+    bool m_showingRow = false;
 };

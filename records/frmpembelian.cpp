@@ -143,8 +143,9 @@ void frmpembelian::kindChosen()
 
 void frmpembelian::totalRule()
 {
-    // While browsing the stored total is shown as it is.
-    if (isBrowsing())
+    // While browsing, and whenever the binding shows a row (another one, or
+    // the one just saved), the stored total is shown as it is.
+    if (isBrowsing() || mainData().isShowingRow())
         return;
     box(6)->setText(TextForms::numberText(TextForms::leadingNumber(box(4)->text())
                                           * TextForms::leadingNumber(box(5)->text())));

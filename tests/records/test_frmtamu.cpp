@@ -2,6 +2,7 @@
 #include "TestPlatform.h"
 #include "WindowDriver.h"
 
+#include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/RecordSet.h"
 #include "platform/WindowRegistry.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -195,6 +197,46 @@ private slots:
             QVERIFY(w->box(i)->isReadOnly());
         QVERIFY(!w->box(0)->isReadOnly());
         QCOMPARE(w->grid()->model()->rowCount(), 1);
+    }
+
+    // A room price typed over the picker's, as the clerk writes it under the
+    // locale the test runs in; the whole-number field refuses a fraction.
+    void typedPrice_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored"); // 0: refused
+        QTest::newRow("plain digits") << "65000" << 65000;
+        QTest::newRow("grouped the locale's way")
+            << QStringLiteral("65") + QLocale::system().groupSeparator() + QStringLiteral("000") << 65000;
+        QTest::newRow("a fraction") << "2,5" << 0;
+        QTest::newRow("a unit word") << "65000 rupiah" << 0;
+    }
+
+    void typedPrice()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        frmtamu *w = openWindow();
+        QVERIFY(w);
+        click(w, "cmdAdd");
+        fillGuest(w, QStringLiteral("Budi"), QStringLiteral("KTP-7"));
+        chooseRoom(w, 0);
+        w->box(7)->selectAll();
+        type(w, 7, typed);
+        if (!stored)
+            platform->messages.expect();
+        click(w, "cmdUpdate");
+        const auto rows = TestDatabase::rows(QStringLiteral("SELECT * FROM \"Tamu\""));
+        if (!stored) {
+            QCOMPARE(platform->messages.calls.size(), 1);
+            QVERIFY(platform->messages.calls.at(0).text.startsWith(QString::number(DataError::TypeMismatch)
+                                                                   + QStringLiteral(" - ")));
+            QCOMPARE(rows.size(), 0);
+            return;
+        }
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).value(QStringLiteral("Harga")).toInt(), stored);
+        QCOMPARE(w->box(7)->text(), QString::number(stored));
     }
 
     void roomPrices_data()

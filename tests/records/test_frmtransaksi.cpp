@@ -2,11 +2,13 @@
 #include "TestPlatform.h"
 #include "WindowDriver.h"
 
+#include "data/DataError.h"
 #include "records/DataControl.h"
 #include "records/DataNavigator.h"
 #include "records/frmtransaksi.h"
 
 #include <QAbstractItemModel>
+#include <QLocale>
 #include <QTableView>
 #include <QToolButton>
 #include <memory>
@@ -261,6 +263,73 @@ private slots:
         QCOMPARE(t.value(QStringLiteral("Checkout")).toString(), QStringLiteral("2004-02-21"));
         QCOMPARE(t.value(QStringLiteral("Pengeluaran")).toDouble(), 18750.0);
         QCOMPARE(t.value(QStringLiteral("JumlahOrang")).toInt(), 1);
+    }
+
+    // Price 75001, one day, one person: the expense share 0.25 x 75001 shows
+    // with the locale's decimal separator, is stored as 18750.25 and stays
+    // so after Simpan, a Refresh, a Tambah with Batal and a move.
+    void fractionalShareIsStoredAsShown()
+    {
+        addGuest(QStringLiteral("Ani"), QStringLiteral("2004-03-01"), 75001, QStringLiteral("PT 12"));
+        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
+                                                          {QStringLiteral("Nama"), QStringLiteral("Lama")},
+                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-20")},
+                                                          {QStringLiteral("Lama"), 1},
+                                                          {QStringLiteral("JumlahOrang"), 1},
+                                                          {QStringLiteral("TotalBayar"), 75000.0},
+                                                          {QStringLiteral("Pengeluaran"), 5.0}});
+        frmtransaksi *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(12), QStringLiteral("1"));
+        QTest::keyClick(w->box(12), Qt::Key_Return);
+        QCOMPARE(w->box(13)->text(), QStringLiteral("75001"));
+        w->box(13)->setFocus();
+        const QString share = QStringLiteral("18750") + QLocale().decimalPoint() + QStringLiteral("25");
+        QCOMPARE(w->box(14)->text(), share);
+        QVERIFY(click(w, "cmdUpdate"));
+
+        const auto saved = transactions();
+        QCOMPARE(saved.size(), 2);
+        QCOMPARE(saved.at(1).value(QStringLiteral("TotalBayar")).toDouble(), 75001.0);
+        QCOMPARE(saved.at(1).value(QStringLiteral("Pengeluaran")).toDouble(), 18750.25);
+        QCOMPARE(w->mainData().records().editMode(), RecordSet::EditMode::None);
+        QCOMPARE(w->box(14)->text(), share);
+        QVERIFY(click(w, "cmdRefresh"));
+        w->grid()->selectRow(1);
+        QCOMPARE(w->box(14)->text(), share);
+        w->grid()->selectRow(0);
+        QVERIFY(click(w, "cmdAdd"));
+        QVERIFY(click(w, "cmdCancel"));
+        QCOMPARE(transactions(), saved);
+    }
+
+    // A number of persons the whole-number field cannot hold is refused at
+    // Simpan with the type-mismatch message; nothing is written.
+    void refusesPersonsTheFieldCannotHold_data()
+    {
+        QTest::addColumn<QString>("orang");
+        QTest::newRow("a fraction") << "2,5";
+        QTest::newRow("a unit word") << "2 orang";
+    }
+
+    void refusesPersonsTheFieldCannotHold()
+    {
+        QFETCH(QString, orang);
+        addGuests();
+        frmtransaksi *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        type(w->box(12), orang);
+        QTest::keyClick(w->box(12), Qt::Key_Return);
+        platform->messages.expect();
+        QVERIFY(click(w, "cmdUpdate"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        const QString text = platform->messages.calls.at(0).text;
+        QVERIFY2(text.startsWith(QString::number(DataError::TypeMismatch) + QStringLiteral(" - ")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("JumlahOrang")), qPrintable(text));
+        QCOMPARE(transactions().size(), 0);
+        QVERIFY(button(w, "cmdUpdate")->isEnabled());
     }
 
     void unreadableCheckinLeavesTheStayAlone()

@@ -1,3 +1,4 @@
+#include "LocaleGrouping.h"
 #include "ReportFixture.h"
 #include "TestPlatform.h"
 
@@ -40,7 +41,7 @@ class TestFrmcetaklap : public QObject
 
     static QString exampleReport()
     {
-        return lines({
+        return withLocaleGrouping(lines({
             " PENGINAPAN RERAR MERBALUTA KALISOR",
             " ",
             " LAPORAN PENERIMAAN KEUANGAN RERAR MERBALUNTA",
@@ -61,7 +62,7 @@ class TestFrmcetaklap : public QObject
             " ",
             " ",
             " ______________",
-        });
+        }));
     }
 
 private slots:
@@ -122,7 +123,7 @@ private slots:
         int at = 9; // first row line
         for (int row = 1; row <= rows; ++row) {
             if (row > 1 && row % 10 == 1) {
-                const QString total = carried.at(row / 10 - 1);
+                const QString total = withLocaleGrouping(carried.at(row / 10 - 1));
                 const QStringList block = {
                     QLatin1Char(' ') + QString(124, QLatin1Char('-')),
                     QStringLiteral(" Dipindahkan") + QString(80, QLatin1Char(' ')) + total,
@@ -157,8 +158,8 @@ private slots:
              5, 2, 10000, 0});
         choose("mnSemuadata");
         const QStringList got = window->paneText().split(QStringLiteral("\r\n"));
-        QCOMPARE(got.at(9).right(31), QStringLiteral("   20,000     50,000          0"));
-        QVERIFY(got.at(12).endsWith(QStringLiteral("Total Besar Uang =        70,000")));
+        QCOMPARE(got.at(9).right(31), withLocaleGrouping(QStringLiteral("   20,000     50,000          0")));
+        QVERIFY(got.at(12).endsWith(withLocaleGrouping(QStringLiteral("Total Besar Uang =        70,000"))));
     }
 
     void selectsByCategory_data()
@@ -195,6 +196,19 @@ private slots:
         QTest::newRow("nothing found") << "mnNama" << QList<Answer>{QStringLiteral("Nuri")}
                                        << QStringList{QStringLiteral("Data tidak ditemukan!|NIHIL")} << QString()
                                        << QStringList();
+        // Dates as a clerk types them: dashes or points, a two-digit year.
+        QTest::newRow("date with dashes, two-digit year") << "mnTanggal" << QList<Answer>{QStringLiteral("28-02-04")}
+                                                          << QStringList() << QStringLiteral("28-02-04")
+                                                          << QStringList{QStringLiteral("1"), QStringLiteral("3")};
+        QTest::newRow("date with points") << "mnTanggal" << QList<Answer>{QStringLiteral("29.2.2004")} << QStringList()
+                                          << QStringLiteral("29.2.2004") << QStringList{QStringLiteral("2")};
+        // A price grouped as the locale groups it is the price meant.
+        const QString price = QStringLiteral("60") + QLocale::system().groupSeparator() + QStringLiteral("000");
+        QTest::newRow("price grouped the locale's way") << "mnHarga" << QList<Answer>{price} << QStringList() << price
+                                                        << QStringList{QStringLiteral("2"), QStringLiteral("3")};
+        QTest::newRow("price with a unit word") << "mnHarga" << QList<Answer>{QStringLiteral("60000 rupiah")}
+                                                << QStringList{QStringLiteral("Harga satuan harus karakter angka!|Tipe Data Salah")}
+                                                << QString() << QStringList();
     }
 
     void selectsByCategory()

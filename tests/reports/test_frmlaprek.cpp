@@ -1,3 +1,4 @@
+#include "LocaleGrouping.h"
 #include "ReportFixture.h"
 #include "TestPlatform.h"
 
@@ -33,7 +34,7 @@ class TestFrmlaprek : public QObject
 
     static QString recapitulation(const char *income, const char *expenses, const char *balance)
     {
-        return lines({
+        return withLocaleGrouping(lines({
                    " -----------------------------------------------------------------------------------------------------------",
                    "                           LAPORAN REKAPITULASI PENGINAPAN RERAR MERBALUNTA KALISOR",
                    "                                        BULAN: 03/2004 ",
@@ -57,7 +58,7 @@ class TestFrmlaprek : public QObject
                    "   TRIWANDOKO.MSC,                   SULISTYO RAMLA           BUDI HARSANTO             SUPANG            ",
                    " ______________________           ____________________     _____________________    _______________________               ",
                    " KOLONEL PNB NRP.400101           MAYOR ADM NRP.400102     KAPTEN KAL NRP.400103    PNS III/a NIP.010000001               ",
-               });
+               }));
     }
 
 private slots:

@@ -1,3 +1,4 @@
+#include "LocaleGrouping.h"
 #include "TestPlatform.h"
 
 #include "reports/Module1.h"
@@ -73,7 +74,7 @@ private slots:
             }
             return;
         }
-        QCOMPARE(align(), expected);
+        QCOMPARE(align(), withLocaleGrouping(expected));
     }
 
     void groupsWithTheLocaleSeparator()

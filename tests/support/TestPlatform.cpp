@@ -13,7 +13,8 @@ QDateTime TestPlatform::fixedNow()
 
 TestPlatform::TestPlatform() : clock(fixedNow())
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    // The locale the test runs under (LC_ALL), as the program leaves it.
+    QLocale::setDefault(QLocale::system());
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 // Everything a test stands on: scripted dialogs and printer, a clock fixed at
-// Monday 1 March 2004 10:00:00, the English (United Kingdom) locale, and a
-// fresh data folder. Create one per test function (in init()).
+// Monday 1 March 2004 10:00:00, the system's locale (CTest runs the tests
+// under id_ID and en_GB), and a fresh data folder. Create one per test function (in init()).
 class TestPlatform
 {
 public:
