@@ -7,6 +7,7 @@
 
 #include "data/Connection.h"
 #include "data/DataFolder.h"
+#include "data/Database.h"
 #include "data/ReportQuery.h"
 #include "data/TextForms.h"
 #include "platform/FixedClock.h"
@@ -147,6 +148,20 @@ int main(int argc, char *argv[])
     BenchData::stays(100000);
     BenchData::purchases(100000);
 
+    // What start-up adds on a large file: the checks of the database the
+    // program makes before anything is written, damage included, on a copy
+    // that this process has never opened.
+    table.addAbsolute(QStringLiteral("Start-up checks of a database with 100,000 rows a table"), [&] {
+        QTemporaryDir copy;
+        const QString path = copy.filePath(QStringLiteral("Database/Zavav.mdb"));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::copy(DataFolder::databasePath(), path);
+        QElapsedTimer t;
+        t.start();
+        Database::ensure(path);
+        return double(t.nsecsElapsed()) / 1e6;
+    }, 500.0, QStringLiteral("plus the start-up below"));
+
     const QList<QPair<QString, QString>> windows = {{QStringLiteral("frmtamu"), QStringLiteral("Tamu")},
                                                     {QStringLiteral("frmtransaksi"), QStringLiteral("Transaksi")},
                                                     {QStringLiteral("frmpembelian"), QStringLiteral("Pembelian")}};
@@ -250,8 +265,10 @@ int main(int argc, char *argv[])
                       ReportQuery q(c, ReportQuery::Category::All);
                       ReceiptsReport text(QString(), QStringLiteral("SEMUA DATA"), QStringLiteral("Senin"), QDate(2004, 3, 1));
                       QString all = text.header();
-                      while (q.next())
+                      while (q.next()) {
+                          all += text.startRow();
                           all += text.row(BarisLaporan::fromRecord([&](const QString &f) { return q.value(f); }));
+                      }
                       all += text.closing();
                       QFile f(report.filePath(QStringLiteral("reference.txt")));
                       f.open(QIODevice::WriteOnly);

@@ -32,7 +32,9 @@ public:
     // Translates a failure of the SQLite driver.
     static DataError fromSql(const QSqlError &error, const QString &context);
     // Translates a failure the store reported by its (extended) result code.
-    static DataError fromCode(int code, const QString &detail, const QString &context);
+    static DataError fromCode(int code, const QString &context);
+    // An Indonesian description of a failure the system reported (errno).
+    static QString systemErrorText(int error);
 
 private:
     int m_number;

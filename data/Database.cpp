@@ -11,12 +11,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QAtomicInt>
+#include <QDateTime>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QHash>
 #include <QUrl>
-#include <QtEndian>
 
 #include <cerrno>
-#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,16 +31,32 @@ QString notOurs(const QString &path, const QString &what)
     return QStringLiteral("Berkas database %1 %2. Berkas itu tidak diubah.").arg(QDir::toNativeSeparators(path), what);
 }
 
+QString fileUri(const QString &path, const QString &query)
+{
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    if (!query.isEmpty())
+        url.setQuery(query);
+    return url.toString(QUrl::FullyEncoded);
+}
+
 // Runs work on a connection of its own that is removed afterwards.
+// A read-only look at a file without a journal beside it reads the file as
+// unchanging: SQLite then takes no locks and makes no files beside it.
 template<typename Work>
 void withConnection(const QString &path, const QString &options, Work work)
 {
-    static int counter = 0;
-    const QString name = QStringLiteral("penginapan-check-%1").arg(++counter);
+    static QAtomicInt counter;
+    const QString name = QStringLiteral("penginapan-check-%1").arg(counter.fetchAndAddRelaxed(1));
+    QString opts = options;
+    QString databaseName = Database::connectName(path, &opts);
+    if (databaseName == path && opts.contains(QLatin1String("QSQLITE_OPEN_READONLY"))
+        && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+        databaseName = fileUri(path, QStringLiteral("immutable=1"));
+        opts += QStringLiteral(";QSQLITE_OPEN_URI");
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        QString opts = options;
-        db.setDatabaseName(Database::connectName(path, &opts));
+        db.setDatabaseName(databaseName);
         db.setConnectOptions(opts);
         try {
             if (!db.open())
@@ -58,6 +79,74 @@ void exec(QSqlQuery &q, const QString &sql, const QString &path)
         throw DataError::fromSql(q.lastError(), QStringLiteral("Membuat database %1").arg(path));
 }
 
+// Damage is looked for when a file is first opened, and again only when
+// the file itself has changed since (another inode, size or modification
+// time), not on every connection.
+QMutex g_checkedLock;
+QHash<QString, QByteArray> g_checked;
+
+QByteArray identity(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QByteArray();
+    return QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino)) + ':'
+           + QByteArray::number(qlonglong(st.st_size)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+           + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+}
+
+bool firstLook(const QString &path)
+{
+    QMutexLocker locker(&g_checkedLock);
+    return g_checked.value(QFileInfo(path).absoluteFilePath()) != identity(path);
+}
+
+void lookedAt(const QString &path, const QByteArray &seen)
+{
+    QMutexLocker locker(&g_checkedLock);
+    g_checked.insert(QFileInfo(path).absoluteFilePath(), seen);
+}
+
+// Holds an advisory lock on the database folder while a missing database is
+// made, so two programs starting together never make it at once. The lock is
+// on the folder, never on a file SQLite uses.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString &dir)
+        : m_fd(::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    int m_fd;
+};
+
+// Journal files left beside a database that is gone belong to that old
+// file: a new database must never take pages from them. The journals are
+// kept under a name of their own, for whoever looks for the old file's data;
+// the shared-memory index holds nothing of its own and goes.
+void setLeftoversAside(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (const char *suffix : {"-wal", "-journal"}) {
+        const QString leftover = path + QLatin1String(suffix);
+        if (QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink())
+            QFile::rename(leftover, QStringLiteral("%1.sisa-%2").arg(leftover, stamp));
+    }
+    QFile::remove(path + QStringLiteral("-shm"));
+}
+
 } // namespace
 
 QString Database::connectName(const QString &path, QString *options)
@@ -68,15 +157,30 @@ QString Database::connectName(const QString &path, QString *options)
     opts.removeAll(QStringLiteral("QSQLITE_OPEN_READONLY"));
     opts << QStringLiteral("QSQLITE_OPEN_READONLY") << QStringLiteral("QSQLITE_OPEN_URI");
     *options = opts.join(QLatin1Char(';'));
-    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    url.setQuery(QStringLiteral("immutable=1"));
-    return url.toString(QUrl::FullyEncoded);
+    // Rows not yet moved from the journal into the file are read through
+    // the shared-memory index beside it. Without a journal the file holds
+    // every row, and SQLite is told the file never changes, since it cannot
+    // make its index in a folder it cannot write.
+    const QFileInfo journal(path + QStringLiteral("-wal"));
+    if (journal.exists() && journal.size() > 0) {
+        if (!QFileInfo::exists(path + QStringLiteral("-shm")))
+            throw DataError(DataError::CannotOpen,
+                            QStringLiteral("Berkas database %1 tidak dapat dibaca utuh: folder datanya hanya-baca dan "
+                                           "data terakhir masih di berkas %2 yang hanya dapat dibaca bila berkas %3 ada. "
+                                           "Buka program sekali di folder yang dapat ditulis agar data itu dipindahkan "
+                                           "ke database. Berkas itu tidak diubah.")
+                                .arg(QDir::toNativeSeparators(path), QFileInfo(journal).fileName(),
+                                     QFileInfo(path).fileName() + QStringLiteral("-shm")));
+        return fileUri(path, QString());
+    }
+    return fileUri(path, QStringLiteral("immutable=1"));
 }
 
 void Database::ensure(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    // Only stat() here: opening and closing the file with anything but
+    // SQLite would drop the locks SQLite holds on it for this process.
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         create(path);
     else
         verify(path);
@@ -88,6 +192,13 @@ void Database::create(const QString &path)
     if (!QDir().mkpath(info.absolutePath()))
         throw DataError(DataError::CannotOpen,
                         QStringLiteral("Folder %1 tidak dapat dibuat.").arg(QDir::toNativeSeparators(info.absolutePath())));
+
+    const FolderLock lock(info.absolutePath());
+    if (QFileInfo::exists(path)) {
+        verify(path); // another program made it while this one waited
+        return;
+    }
+    setLeftoversAside(path);
 
     // Build the database under a temporary name and move it into place whole,
     // so a crash never leaves a half-made Zavav.mdb behind.
@@ -125,43 +236,41 @@ void Database::create(const QString &path)
         if (linkError != EEXIST)
             throw DataError(DataError::CannotOpen,
                             QStringLiteral("Berkas database %1 tidak dapat dibuat (%2).")
-                                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(linkError))));
+                                .arg(QDir::toNativeSeparators(path), DataError::systemErrorText(linkError)));
         verify(path); // another program made it first
     }
 }
 
 void Database::verify(const QString &path)
 {
-    // Read the header ourselves first: a file that is not a SQLite database
-    // of ours is never handed to the driver, which could change it.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibaca (%1)").arg(file.errorString())));
-    const QByteArray header = file.read(100);
-    const qint64 size = file.size();
-    file.close();
-    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("bukan database Penginapan")));
-    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
-    if (qFromBigEndian<qint32>(bytes + 68) != Schema::applicationId)
-        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("bukan database Penginapan")));
-    quint32 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    const quint32 pages = qFromBigEndian<quint32>(bytes + 28);
-    const bool pagesValid = qFromBigEndian<quint32>(bytes + 24) == qFromBigEndian<quint32>(bytes + 92);
-    // A file shorter than the header says has been cut off. (In WAL mode the
-    // main file may lag behind; it is never longer than the header says when
-    // the count is valid, but it can be shorter only when damaged.)
-    if (pagesValid && pages > 0 && qint64(pageSize) * pages > size
-        && !QFileInfo::exists(path + QStringLiteral("-wal")))
-        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("rusak (terpotong)")));
-
-    // Then look at the tables through a read-only connection.
+    // Everything is read through SQLite on a read-only connection, which
+    // changes nothing in a file that is not ours and keeps the locks of the
+    // program's other connections.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("bukan berkas biasa (misalnya sebuah folder)")));
+    if (!info.isReadable())
+        throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibaca (tidak ada izin)")));
+    const QByteArray seen = identity(path);
+    const bool first = firstLook(path);
     try {
         withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase &db) {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
+                throw DataError::fromSql(q.lastError(), QStringLiteral("Membuka %1").arg(path));
+            if (q.value(0).toInt() != Schema::applicationId)
+                throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("bukan database Penginapan")));
+            q.finish();
+            // Damage anywhere in the file is found before anything is
+            // written into it.
+            if (first) {
+                if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
+                    throw DataError::fromSql(q.lastError(), QStringLiteral("Memeriksa %1").arg(path));
+                if (q.value(0).toString() != QLatin1String("ok"))
+                    throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("rusak")));
+                q.finish();
+            }
             for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
-                QSqlQuery q(db);
                 if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(TableDef::quoted(def->name))))
                     throw DataError::fromSql(q.lastError(), QStringLiteral("Tabel %1").arg(def->name));
                 const QSqlRecord rec = q.record();
@@ -172,9 +281,14 @@ void Database::verify(const QString &path)
             }
         });
     } catch (const DataError &e) {
-        if (e.number() == DataError::Locked)
+        if (e.number() == DataError::Locked || e.description().startsWith(QLatin1String("Berkas database")))
             throw;
-        throw DataError(e.number() == DataError::CannotOpen ? DataError::CannotOpen : DataError::NotOurDatabase,
-                        notOurs(path, QStringLiteral("tidak dapat dipakai: %1").arg(e.description())));
+        if (e.number() == DataError::CannotOpen)
+            throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibuka: %1").arg(e.description())));
+        if (e.number() == DataError::NotOurDatabase)
+            throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("rusak atau bukan database Penginapan")));
+        throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("tidak dapat dipakai: %1").arg(e.description())));
     }
+    if (first)
+        lookedAt(path, seen);
 }

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/SerialCounter.h"
 #include "data/TextForms.h"
 
 #include <QSqlError>
@@ -22,6 +23,39 @@ QString typeName(FieldType type)
     }
     return QString();
 }
+
+// One write transaction, taken at once (so that two programs never both
+// read a counter before either writes it), rolled back unless committed.
+class WriteTransaction
+{
+public:
+    WriteTransaction(QSqlDatabase db, const QString &table) : m_db(std::move(db)), m_table(table)
+    {
+        QSqlQuery q(m_db);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table));
+    }
+    ~WriteTransaction()
+    {
+        if (!m_done)
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+
+    void commit()
+    {
+        QSqlQuery q(m_db);
+        if (!q.exec(QStringLiteral("COMMIT")))
+            throw DataError::fromSql(q.lastError(), QStringLiteral("Menyimpan ke tabel %1").arg(m_table));
+        m_done = true;
+    }
+
+private:
+    QSqlDatabase m_db;
+    QString m_table;
+    bool m_done = false;
+};
 
 QString columnList(const TableDef &table)
 {
@@ -213,22 +247,24 @@ void RecordSet::update()
     }
 
     if (m_mode == EditMode::Adding) {
+        // A row that takes a serial number from the store is written in one
+        // transaction with the counter that gives it.
+        std::unique_ptr<WriteTransaction> transaction;
         QStringList names;
         QStringList values;
         QVariantList bound;
         for (int c = 0; c < columnCount(); ++c) {
             const FieldDef &f = m_table.fields.at(c);
             const QVariant &v = cell(m_pos, c);
-            if (v.isNull()) {
-                if (f.type == FieldType::Serial) {
-                    // The store numbers transactions 001, 002, ... in the same
-                    // statement that writes the row.
-                    names << TableDef::quoted(f.name);
-                    values << QStringLiteral("(SELECT printf('%03d', COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1) FROM %2)")
-                                  .arg(TableDef::quoted(f.name), TableDef::quoted(m_table.name));
-                }
+            if (v.isNull() && f.type == FieldType::Serial) {
+                transaction = std::make_unique<WriteTransaction>(m_connection->database(), m_table.name);
+                names << TableDef::quoted(f.name);
+                values << QStringLiteral("?");
+                bound << SerialCounter::next(m_connection->database(), m_table, f.name);
                 continue;
             }
+            if (v.isNull())
+                continue;
             names << TableDef::quoted(f.name);
             values << QStringLiteral("?");
             bound << v;
@@ -247,6 +283,8 @@ void RecordSet::update()
         q.finish();
         if (!written)
             throw DataError::fromSql(error, QStringLiteral("Menyimpan ke tabel %1").arg(m_table.name));
+        if (transaction)
+            transaction->commit();
         m_rowids[std::size_t(m_pos)] = rowid;
     } else {
         QStringList sets;

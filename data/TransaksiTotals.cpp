@@ -24,9 +24,7 @@ sqlite3 *handleOf(Connection &connection)
 
 DataError storeError(sqlite3 *db)
 {
-    const int code = sqlite3_extended_errcode(db);
-    const QString text = QString::fromUtf8(sqlite3_errmsg(db));
-    return DataError::fromCode(code, text, kContext);
+    return DataError::fromCode(sqlite3_extended_errcode(db), kContext);
 }
 
 // A number field as the report reads it into a 32-bit whole number: a whole

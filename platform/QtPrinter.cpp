@@ -1,11 +1,14 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/CupsJob.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 QString QtPrinter::defaultPrinterName()
 {
@@ -25,7 +28,17 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
     if (info.isNull())
         return printerFailure(QStringLiteral("tidak ada printer bawaan"));
 
-    QPrinter printer(info, QPrinter::HighResolution);
+    // The document is drawn into a PDF file on the printer's paper and then
+    // handed to the print service, which says whether it took the job:
+    // a painter that finishes its drawing has printed nothing yet.
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return printerFailure(QStringLiteral("berkas sementara tidak dapat dibuat"));
+    const QString document = folder.filePath(QStringLiteral("cetak.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(document);
+    printer.setPageSize(info.defaultPageSize());
     printer.setDocName(QStringLiteral("Penginapan"));
 
     QFont font(fontFamily);
@@ -64,5 +77,5 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
     }
     if (!painter.end())
         return printerFailure(QStringLiteral("dokumen tidak dapat diselesaikan"));
-    return std::nullopt;
+    return CupsJob::submit(info.printerName(), document, printer.docName());
 }

@@ -53,11 +53,18 @@ QString ReceiptsReport::pageBreak(int page) const
            + QStringLiteral(" Pindahan") + blanks(76) + carried + kEnd;
 }
 
+QString ReceiptsReport::startRow()
+{
+    if (m_rowsOnPage != RowsPerPage)
+        return QString();
+    m_rowsOnPage = 0;
+    ++m_page;
+    return pageBreak(m_page);
+}
+
 QString ReceiptsReport::row(const BarisLaporan &b)
 {
-    const bool newPage = m_rowsOnPage == RowsPerPage;
-    QString text = newPage ? pageBreak(m_page + 1) : QString();
-    text += Module1::RataKanan(m_rows + 1, QStringLiteral("###")) + QStringLiteral(". ")
+    const QString text = Module1::RataKanan(m_rows + 1, QStringLiteral("###")) + QStringLiteral(". ")
             + Module1::RataKiri(b.NoTransaksi, QStringLiteral("###")) + blanks(2)
             + Module1::RataKiri(b.Nama, QStringLiteral("######################")) + blanks(3)
             + TextForms::dateText(b.Checkin) + blanks(4)
@@ -68,10 +75,6 @@ QString ReceiptsReport::row(const BarisLaporan &b)
             + Module1::RataKanan(b.Pendapatan, QStringLiteral("#,###,###")) + blanks(2)
             + Module1::RataKanan(b.Pengeluaran, QStringLiteral("#,###,###")) + blanks(2)
             + Module1::RataKanan(b.Saldo, QStringLiteral("#,###,###")) + kEnd;
-    if (newPage) {
-        m_rowsOnPage = 0;
-        ++m_page;
-    }
     ++m_rows;
     ++m_rowsOnPage;
     m_total += b.Saldo;

@@ -6,8 +6,8 @@
 #include <QString>
 
 // The text of the receipts report ("LAPORAN PENERIMAAN KEUANGAN"), built
-// piece by piece: the header, then one piece per row (with the page-break
-// block before every eleventh row of a page), then the closing block. Pages
+// piece by piece: the header, then per row the page-break block before every
+// eleventh row of a page and the row line, then the closing block. Pages
 // hold ten rows; the running total is not limited to 32 bits.
 class ReceiptsReport
 {
@@ -16,9 +16,11 @@ public:
 
     // The header lines, each ending in CR LF.
     QString header() const;
-    // The text the row adds: the page-break block when the page is full,
-    // then the row line and CR LF. Throws ReportError when a value does not
-    // fit its field; the counters then stay as they were.
+    // Before each row: the page-break block when the page is full (and the
+    // next page begun), else nothing.
+    QString startRow();
+    // The row line and CR LF. Throws ReportError when a value does not fit
+    // its field; the counters then stay as they were.
     QString row(const BarisLaporan &row);
     // The closing block; its last line has no line end.
     QString closing() const;

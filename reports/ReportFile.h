@@ -9,8 +9,8 @@
 class ReportFile
 {
 public:
-    // Opens the file, emptying it. Throws ReportError when it cannot be
-    // written.
+    // Opens the file, emptying it; a symbolic link there is replaced by a
+    // file of its own. Throws ReportError when it cannot be written.
     explicit ReportFile(const QString &path);
     ReportFile(const ReportFile &) = delete;
     ReportFile &operator=(const ReportFile &) = delete;
@@ -20,8 +20,9 @@ public:
     void append(const QString &text);
 
 private:
-    void fail() const;
+    [[noreturn]] void fail(int error) const;
 
+    QString m_path;
     QFile m_file;
     qint64 m_length = 0;
 };

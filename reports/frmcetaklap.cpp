@@ -128,7 +128,13 @@ void frmcetaklap::TampilData(const QString &category)
         step(report.header());
         while (query.next()) {
             const BarisLaporan row = BarisLaporan::fromRecord([&](const QString &f) { return query.value(f); });
-            step(report.row(row));
+            // The page-break block stands in the pane before the row is
+            // made; the file gets it with the row, at the completed step.
+            const QString pageBreak = report.startRow();
+            appendPaneText(pageBreak);
+            const QString line = report.row(row);
+            appendPaneText(line);
+            file.append(pageBreak + line);
             stepProgress();
         }
         step(report.closing());

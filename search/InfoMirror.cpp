@@ -1,5 +1,6 @@
 #include "search/InfoMirror.h"
 
+#include "platform/OwnFile.h"
 #include "search/SearchResultText.h"
 
 #include <QDir>
@@ -15,6 +16,9 @@ bool InfoMirror::write(const QString &text)
 {
     // Written aside and put in place whole, so a failed write never leaves a
     // half-written mirror behind.
+    // QSaveFile writes at a link's target; a link here is replaced instead.
+    if (!OwnFile::removeLink(path()))
+        return false;
     QSaveFile file(path());
     if (!file.open(QIODevice::WriteOnly))
         return false;

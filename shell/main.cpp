@@ -16,6 +16,8 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
+#include <cstdio>
+
 namespace {
 
 const QCommandLineOption &dataOption()
@@ -67,8 +69,14 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
-    if (parser.isSet(dataOption))
+    if (parser.isSet(dataOption)) {
+        // An empty name would silently mean the current directory.
+        if (parser.value(dataOption).trimmed().isEmpty()) {
+            fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
+            return 2;
+        }
         DataFolder::setRoot(parser.value(dataOption));
+    }
 
     QtMessages messages;
     QtPrompt prompt;

@@ -117,6 +117,41 @@ private slots:
         QCOMPARE(hashOf(path), before);
     }
 
+    // The database was deleted or moved away, its journal was left behind.
+    void newDatabaseNeverTakesPagesFromALeftoverJournal()
+    {
+        const QString path = DataFolder::databasePath();
+        const QString wal = path + QStringLiteral("-wal");
+        QByteArray journal;
+        {
+            Connection c(path);
+            QSqlQuery q(c.database());
+            for (int i = 0; i < 20; ++i)
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO Tamu (Nama) VALUES ('Tamu lama %1')").arg(i)));
+            QFile f(wal);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            journal = f.readAll();
+        }
+        QVERIFY(journal.size() > 0);
+        QVERIFY(QFile::remove(path));
+        write(wal, journal);
+
+        Connection c(path);
+        QSqlQuery q(c.database());
+        QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM Tamu")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
+        // The old journal is kept aside, whole, for whoever looks for it.
+        const QStringList aside = QDir(QFileInfo(path).absolutePath())
+                                      .entryList({QStringLiteral("Zavav.mdb-wal.sisa-*")}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(hashOf(QFileInfo(path).absolutePath() + QLatin1Char('/') + aside.first()),
+                 QCryptographicHash::hash(journal, QCryptographicHash::Sha256));
+    }
+
     void unreadableFileIsReported()
     {
         // A folder where the file should be cannot be read as a file, even

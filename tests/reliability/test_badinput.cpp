@@ -200,6 +200,54 @@ private slots:
             }
         }
     }
+
+    // Quotes, wildcards and letters beyond ASCII are looked for as typed:
+    // the search and the reports find exactly the record that holds them.
+    void promptsFindWhatTheyAreGiven_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("found");
+        for (const char *where : {"search", "report"}) {
+            QTest::addRow("%s, apostrophe and quotes", where) << where << "o'brien \"jr" << "O'Brien \"Jr\"";
+            QTest::addRow("%s, wildcards", where) << where << "100% _x" << "100% _x_";
+            QTest::addRow("%s, beyond ASCII", where) << where << "ÑANDÚ" << QStringLiteral("Ñandú 東京");
+        }
+    }
+
+    void promptsFindWhatTheyAreGiven()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, input);
+        QFETCH(QString, found);
+        int number = 1;
+        // Look-alikes that a wildcard or a lost quote would find as well.
+        for (const QString &name : {QStringLiteral("O Brien Jr"), QStringLiteral("1000 axb"), QStringLiteral("Nandu"),
+                                    QStringLiteral("O'Brien \"Jr\""), QStringLiteral("100% _x_"), QStringLiteral("Ñandú 東京")}) {
+            TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), name}});
+            TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("%1").arg(number++, 3, 10, QLatin1Char('0'))},
+                                                              {QStringLiteral("Nama"), name},
+                                                              {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                                              {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
+                                                              {QStringLiteral("HargaSewa"), 60000},
+                                                              {QStringLiteral("Lama"), 2},
+                                                              {QStringLiteral("JumlahOrang"), 1},
+                                                              {QStringLiteral("Pengeluaran"), 0.0}});
+        }
+        ++tried;
+        platform->prompt.expect(input);
+        if (where == QLatin1String("search")) {
+            auto *w = open<RecordWindow>(QStringLiteral("frmtamu"));
+            QVERIFY(click(w, "cmdFindFirst"));
+            QCOMPARE(w->box(2)->text(), found); // not a look-alike stored before it
+        } else {
+            auto *w = open<frmcetaklap>(QStringLiteral("frmcetaklap"));
+            w->TampilData(QStringLiteral("NAMA"));
+            const QString pane = w->paneText();
+            QVERIFY2(pane.contains(found), qPrintable(pane));
+            QVERIFY2(pane.contains(QStringLiteral("Total Pengunjung =     1;")), qPrintable(pane));
+        }
+    }
 };
 
 QTEST_MAIN(TestBadInput)

@@ -306,6 +306,33 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), (window->paneText() + QStringLiteral("\r\n")).toUtf8());
     }
+
+    // The page-break block goes into the pane before the row is made, so a
+    // build that fails on the first row of a new page shows the block; the
+    // report file keeps the last completed row.
+    void buildFailingOnTheFirstRowOfANewPageShowsItsPageBreak()
+    {
+        for (int i = 1; i <= 10; ++i)
+            add({QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("Tamu %1").arg(i),
+                 QStringLiteral("2004-02-28"), QStringLiteral("2004-03-01"), 2, 1, 60000, 0});
+        add({QStringLiteral("011"), QStringLiteral("Tamu Mahal"), QStringLiteral("2004-02-28"),
+             QStringLiteral("2004-03-01"), 2, 1, 100000, 0});
+        platform->messages.expect();
+        choose("mnSemuadata");
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QCOMPARE(platform->messages.calls[0].text, QStringLiteral("5 Pemanggilan prosedur atau argumen tidak sah"));
+        verifyRecovered();
+        const QString built = window->paneText();
+        const QString file = QString::fromUtf8(reportFile());
+        QVERIFY(file.endsWith(QStringLiteral("\r\n")));
+        const QString completed = file.chopped(2);
+        QCOMPARE(completed.count(QStringLiteral("\r\n")), 9 + 10); // header and ten rows
+        QVERIFY2(built.startsWith(completed), qPrintable(built));
+        const QString block = built.mid(completed.size());
+        QVERIFY2(block.contains(QStringLiteral("Halaman: 02")) && block.contains(QStringLiteral(" Pindahan")),
+                 qPrintable(block));
+        QVERIFY(!block.contains(QStringLiteral("Tamu Mahal")));
+    }
 };
 
 QTEST_MAIN(TestFrmcetaklap)

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/QtPrinter.h"
 #include "platform/WindowRegistry.h"
+#include "records/frmtransaksi.h"
 #include "reports/frmcetaklap.h"
 
 #include <QDeadlineTimer>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 
@@ -72,6 +74,7 @@ private slots:
     void initTestCase()
     {
         WindowRegistry::instance().registerWindow(QStringLiteral("frmcetaklap"), [] { return new frmcetaklap; });
+        WindowRegistry::instance().registerWindow(QStringLiteral("frmtransaksi"), [] { return new frmtransaksi; });
         output = outputFile();
         if (output.isEmpty()) {
             if (qEnvironmentVariableIsSet("PENGINAPAN_REAL_PRINTER"))
@@ -89,6 +92,7 @@ private slots:
     {
         VERIFY_PLATFORM_CLEAN(*platform);
         platform.reset();
+        WindowRegistry::instance().unloadAll();
     }
 
     void printsAReportInTheFixedPitchFont()
@@ -119,6 +123,60 @@ private slots:
         const QString printed = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-fixed"),
                                                                   QStringLiteral("4.8"), output, QStringLiteral("-")});
         QCOMPARE(visibleLines(printed), visibleLines(report));
+    }
+
+    // The refusing queue (cupsreject) made the default: Cetak says "Printer
+    // Error" with the service's number and an Indonesian description, and
+    // the report stays in the pane; the stay receipt alike.
+    void refusedJobIsAPrintError_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("report") << QStringLiteral("report");
+        QTest::newRow("stay receipt") << QStringLiteral("receipt");
+    }
+
+    void refusedJobIsAPrintError()
+    {
+        QFETCH(QString, what);
+        const QByteArray refusing = printer.defaultPrinterName().toUtf8() + "-tolak";
+        const QByteArray before = qgetenv("PRINTER");
+        qputenv("PRINTER", refusing);
+        const auto restore = qScopeGuard([&] { before.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", before); });
+        if (printer.defaultPrinterName().toUtf8() != refusing) {
+            if (qEnvironmentVariableIsSet("PENGINAPAN_REAL_PRINTER"))
+                QFAIL("no refusing queue, though scripts/cups-test-printer start should have set one up");
+            QSKIP("No refusing queue here (scripts/cups-test-printer start sets one up).");
+        }
+        const qint64 sizeBefore = QFileInfo(output).size();
+
+        QWidget *w = nullptr;
+        QString pane;
+        if (what == QLatin1String("report")) {
+            addStays(3);
+            auto *report = WindowRegistry::instance().window<frmcetaklap>(QStringLiteral("frmcetaklap"));
+            report->TampilData(QStringLiteral("SEMUA DATA"));
+            pane = report->paneText();
+            QVERIFY(!pane.isEmpty());
+            w = report;
+            platform->messages.expect();
+            QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdCetak")), Qt::LeftButton);
+        } else {
+            TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Ani")}});
+            addStays(1);
+            w = WindowRegistry::instance().show(QStringLiteral("frmtransaksi"));
+            QVERIFY(w);
+            platform->messages.expect();
+            QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        }
+        QCOMPARE(platform->messages.calls.size(), 1);
+        const auto &call = platform->messages.calls.first();
+        qInfo("refused job: %s", qPrintable(call.text.section(QLatin1Char('\r'), 0, 0)));
+        QCOMPARE(call.title, QStringLiteral("Printer Error"));
+        QVERIFY2(call.text.startsWith(QStringLiteral("Kesalahan nomor: 1286. Keterangan: Printer menolak pekerjaan cetak")),
+                 qPrintable(call.text));
+        if (what == QLatin1String("report"))
+            QCOMPARE(qobject_cast<frmcetaklap *>(w)->paneText(), pane);
+        QCOMPARE(QFileInfo(output).size(), sizeBefore); // nothing reached the good queue either
     }
 };
 

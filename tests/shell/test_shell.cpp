@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,6 +105,25 @@ private slots:
         item(menu, "mnClose")->trigger();
         QTRY_VERIFY(!r.existing(QStringLiteral("frmmenu")));
         QVERIFY(r.existing(QStringLiteral("frmabout"))->isVisible());
+    }
+
+    // "--data" with an empty name would make the current directory the data
+    // folder without a word: the program refuses it and says why.
+    void emptyDataFolderNameIsRefused()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(platform->dataDir());
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../../shell/penginapan"),
+                      {QStringLiteral("--data"), QString()});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(said.contains(QLatin1String("--data")) && said.contains(QLatin1String("kosong")), qPrintable(said));
+        QVERIFY(QDir(platform->dataDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     }
 };
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+class TableDef;
+
+// The store's counter of a table's serial numbers (the stays' NoTransaksi),
+// kept in the database itself: a number once given is never given again,
+// whatever is deleted afterwards, however often the program starts and
+// however many programs save at once. A file made before the counter was
+// kept starts it after the highest number stored.
+class SerialCounter
+{
+public:
+    // Moves the counter of the table's serial field on and gives its new
+    // number in three digits or more ("001"). Call it inside the write
+    // transaction that stores the row, so that the number is used up
+    // exactly when the row is stored. Throws DataError.
+    static QString next(const QSqlDatabase &db, const TableDef &table, const QString &field);
+
+    // The table that holds the counters.
+    static const QString &counterTable();
+};
