@@ -56,6 +56,7 @@ QString DataError::systemErrorText(int error)
     case EROFS: return QStringLiteral("folder hanya-baca");
     case ENOSPC:
     case EDQUOT: return QStringLiteral("disk penuh");
+    case EFBIG: return QStringLiteral("disk penuh atau berkas terlalu besar untuk disk itu");
     case ENOENT: return QStringLiteral("folder atau berkas tidak ada");
     case ENOTDIR: return QStringLiteral("bagian jalurnya bukan folder");
     case EISDIR: return QStringLiteral("berupa folder, bukan berkas");

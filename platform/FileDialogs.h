@@ -11,6 +11,8 @@ public:
     virtual QString saveFileName(const QString &title, const QString &filter,
                                  const QString &presetName = QString()) = 0;
     virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    // An existing folder, starting at `start`; a cancel returns an empty name.
+    virtual QString folderName(const QString &title, const QString &start) = 0;
 
     // "*.txt|*.txt" becomes "*.txt (*.txt)".
     static QString toQtFilter(const QString &filter);

@@ -9,6 +9,7 @@ FileDialogs *g_fileDialogs = nullptr;
 Keystrokes *g_keystrokes = nullptr;
 Clock *g_clock = nullptr;
 Printer *g_printer = nullptr;
+Choice *g_choice = nullptr;
 
 template<typename T>
 T &get(T *service, const char *name)
@@ -25,6 +26,7 @@ FileDialogs &Platform::fileDialogs() { return get(g_fileDialogs, "file dialogs")
 Keystrokes &Platform::keystrokes() { return get(g_keystrokes, "keystrokes"); }
 Clock &Platform::clock() { return get(g_clock, "clock"); }
 Printer &Platform::printer() { return get(g_printer, "printer"); }
+Choice &Platform::choice() { return get(g_choice, "choice"); }
 
 void Platform::setMessages(Messages *m) { g_messages = m; }
 void Platform::setPrompt(Prompt *p) { g_prompt = p; }
@@ -32,3 +34,4 @@ void Platform::setFileDialogs(FileDialogs *f) { g_fileDialogs = f; }
 void Platform::setKeystrokes(Keystrokes *k) { g_keystrokes = k; }
 void Platform::setClock(Clock *c) { g_clock = c; }
 void Platform::setPrinter(Printer *p) { g_printer = p; }
+void Platform::setChoice(Choice *c) { g_choice = c; }

@@ -6,6 +6,7 @@ class FileDialogs;
 class Keystrokes;
 class Clock;
 class Printer;
+class Choice;
 
 // The platform services the windows call on. The program installs the Qt
 // implementations at start; tests install scripted stand-ins. The services
@@ -19,6 +20,7 @@ public:
     static Keystrokes &keystrokes();
     static Clock &clock();
     static Printer &printer();
+    static Choice &choice();
 
     static void setMessages(Messages *m);
     static void setPrompt(Prompt *p);
@@ -26,4 +28,5 @@ public:
     static void setKeystrokes(Keystrokes *k);
     static void setClock(Clock *c);
     static void setPrinter(Printer *p);
+    static void setChoice(Choice *c);
 };

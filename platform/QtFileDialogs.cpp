@@ -12,6 +12,11 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &filter,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtFileDialogs::folderName(const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, start);
+}
+
 QString QtFileDialogs::openFileName(const QString &title, const QString &filter)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(),

@@ -8,4 +8,5 @@ public:
     QString saveFileName(const QString &title, const QString &filter,
                          const QString &presetName) override;
     QString openFileName(const QString &title, const QString &filter) override;
+    QString folderName(const QString &title, const QString &start) override;
 };

@@ -21,6 +21,11 @@ QString ScriptedFileDialogs::openFileName(const QString &title, const QString &f
     return answer({false, title, filter, QString()});
 }
 
+QString ScriptedFileDialogs::folderName(const QString &title, const QString &start)
+{
+    return answer({false, title, QString(), start, true});
+}
+
 void ScriptedFileDialogs::reset()
 {
     calls.clear();

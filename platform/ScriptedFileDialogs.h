@@ -14,13 +14,15 @@ public:
         bool save;
         QString title;
         QString filter;
-        QString presetName;
+        QString presetName; // the starting folder of a folder dialog
+        bool folder = false;
     };
 
     void expect(const QString &fileName) { m_answers.append(fileName); }
     QString saveFileName(const QString &title, const QString &filter,
                          const QString &presetName) override;
     QString openFileName(const QString &title, const QString &filter) override;
+    QString folderName(const QString &title, const QString &start) override;
 
     QList<Call> calls;
     QStringList problems;

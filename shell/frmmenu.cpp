@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
+#include "shell/UtilitasMenu.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -60,6 +61,8 @@ frmmenu::frmmenu(QWidget *parent) : QMainWindow(parent)
     laporan->setObjectName(QStringLiteral("mnlaporan"));
     addShowItem(laporan, QStringLiteral("mncetaktrans"), QStringLiteral("Cetak Transaksi"), QStringLiteral("frmcetaklap"));
     addShowItem(laporan, QStringLiteral("mnRekapitulasi"), QStringLiteral("Cetak Rekapitulasi"), QStringLiteral("frmlaprek"));
+
+    UtilitasMenu::addTo(menuBar());
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnabout"));

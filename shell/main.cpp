@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/QtChoice.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtKeystrokes.h"
 #include "platform/QtMessages.h"
@@ -10,6 +11,8 @@
 #include "platform/QtPrompt.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
+#include "shell/AutoBackup.h"
+#include "shell/BackupCommand.h"
 #include "shell/WindowCatalog.h"
 
 #include <QApplication>
@@ -37,6 +40,7 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataOption());
+    BackupCommand::addOptions(parser);
     parser.process(app);
 }
 
@@ -61,6 +65,8 @@ int main(int argc, char *argv[])
         parseArguments(parser, app);
         return 0;
     }
+    if (BackupCommand::wanted(argc, argv))
+        return BackupCommand::main(argc, argv, parseArguments);
 
     QApplication app(argc, argv);
     // The desktop entry and the icon the package installs.
@@ -84,12 +90,14 @@ int main(int argc, char *argv[])
     QtKeystrokes keystrokes;
     SystemClock clock;
     QtPrinter printer;
+    QtChoice choice;
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setChoice(&choice);
 
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));
@@ -98,11 +106,13 @@ int main(int argc, char *argv[])
     // reported and left as it is, and the windows that need it say so again.
     try {
         Database::ensure(DataFolder::databasePath());
+        AutoBackup::atStart();
     } catch (const DataError &e) {
         Platform::messages().show(e.description(), QString(), Messages::Icon::Critical);
     }
 
     const int result = app.exec();
     WindowRegistry::instance().unloadAll();
+    AutoBackup::atEnd();
     return result;
 }

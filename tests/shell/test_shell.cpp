@@ -46,6 +46,8 @@ private slots:
             {"mnfile", "&File", {"mnDataTamu|Data &Tamu"}},
             {"mntransaksi", "&Transaksi", {"mnPembelian|Transaksi Pembelian", "mnZavav|Transaksi Penginapan"}},
             {"mnlaporan", "&Laporan", {"mncetaktrans|Cetak Transaksi", "mnRekapitulasi|Cetak Rekapitulasi"}},
+            {"mnUtilitas", "&Utilitas", {"mnCadangkan|Cadangkan Sekarang", "mnPulihkan|Pulihkan dari Cadangan...",
+                                         "mnFolderKedua|Folder Cadangan Kedua...", "mnFolderData|Buka Folder Data"}},
             {"mnabout", "&About", {"mna|Programmer"}},
             {"", "&Close", {}},
         };

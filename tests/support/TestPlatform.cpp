@@ -21,6 +21,7 @@ TestPlatform::TestPlatform() : clock(fixedNow())
     Platform::setKeystrokes(&keystrokes);
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
+    Platform::setChoice(&choice);
     DataFolder::setRoot(m_dir.path());
 }
 
@@ -33,15 +34,18 @@ TestPlatform::~TestPlatform()
     Platform::setKeystrokes(nullptr);
     Platform::setClock(nullptr);
     Platform::setPrinter(nullptr);
+    Platform::setChoice(nullptr);
 }
 
 QStringList TestPlatform::problems() const
 {
-    QStringList all = messages.problems + prompt.problems + fileDialogs.problems;
+    QStringList all = messages.problems + prompt.problems + fileDialogs.problems + choice.problems;
     if (messages.pending() > 0)
         all << QStringLiteral("%1 scripted message answer(s) never asked for").arg(messages.pending());
     if (prompt.pending() > 0)
         all << QStringLiteral("%1 scripted prompt answer(s) never asked for").arg(prompt.pending());
+    if (choice.pending() > 0)
+        all << QStringLiteral("%1 scripted list choice(s) never asked for").arg(choice.pending());
     if (fileDialogs.pending() > 0)
         all << QStringLiteral("%1 scripted file name(s) never asked for").arg(fileDialogs.pending());
     return all;

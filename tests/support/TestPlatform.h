@@ -2,6 +2,7 @@
 
 #include "platform/FixedClock.h"
 #include "platform/QtKeystrokes.h"
+#include "platform/ScriptedChoice.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/ScriptedPrinter.h"
@@ -30,6 +31,7 @@ public:
     QtKeystrokes keystrokes;
     FixedClock clock;
     ScriptedPrinter printer;
+    ScriptedChoice choice;
 
     static QDateTime fixedNow();
 
