@@ -36,6 +36,23 @@ void BenchTable::add(const QString &name, const std::function<void()> &prepare, 
     QTextStream(stdout) << name << ": " << row.ours << " ms, reference " << row.reference << " ms\n";
 }
 
+void BenchTable::addWithLimit(const QString &name, const std::function<void()> &prepare,
+                              const std::function<void()> &ours, const std::function<void()> &reference,
+                              double limitMs, const QString &note)
+{
+    if (!wants(name))
+        return;
+    Row row;
+    row.name = name;
+    row.ours = median(prepare, ours);
+    row.reference = median(prepare, reference);
+    row.target = QStringLiteral("≤ %1 ms").arg(limitMs);
+    row.met = row.ours <= limitMs;
+    row.note = note;
+    m_rows.append(row);
+    QTextStream(stdout) << name << ": " << row.ours << " ms, reference " << row.reference << " ms\n";
+}
+
 void BenchTable::addAbsolute(const QString &name, const std::function<double()> &measureMs, double targetMs,
                              const QString &note)
 {

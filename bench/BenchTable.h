@@ -16,6 +16,10 @@ public:
     // prepare runs before every timed run and is not timed.
     void add(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
              const std::function<void()> &reference, double targetRatio, const QString &note = QString());
+    // A case with an absolute target in milliseconds, measured beside a
+    // reference for scale.
+    void addWithLimit(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
+                      const std::function<void()> &reference, double limitMs, const QString &note = QString());
     // A case with an absolute target in milliseconds and no reference.
     void addAbsolute(const QString &name, const std::function<double()> &measureMs, double targetMs,
                      const QString &note = QString());

@@ -11,7 +11,9 @@
 #include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/ReportQuery.h"
+#include "data/TableDef.h"
 #include "data/TextForms.h"
+#include "data/WorkbookExport.h"
 #include "platform/FixedClock.h"
 #include "platform/Platform.h"
 #include "platform/QtKeystrokes.h"
@@ -215,6 +217,23 @@ int main(int argc, char *argv[])
                   },
                   2.0);
         registry.unloadAll();
+    }
+
+    {
+        // The books as a workbook, beside reading the same rows.
+        const QString workbook = big.filePath(QStringLiteral("buku.xlsx"));
+        table.addWithLimit(QStringLiteral("Export 100,000 rows a table to .xlsx"), nullptr,
+                           [&] {
+                               Connection c(DataFolder::databasePath());
+                               const QList<qint64> rows = WorkbookExport::write(c, workbook);
+                               if (rows != QList<qint64>{100000, 100000, 100000})
+                                   qFatal("the workbook misses rows");
+                           },
+                           [&] {
+                               for (const TableDef *t : WorkbookExport::tables())
+                                   readTable(t->name);
+                           },
+                           3000.0, QStringLiteral("reference: the three tables read into memory"));
     }
 
     {

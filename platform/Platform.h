@@ -7,6 +7,7 @@ class Keystrokes;
 class Clock;
 class Printer;
 class Choice;
+class PrintPreview;
 
 // The platform services the windows call on. The program installs the Qt
 // implementations at start; tests install scripted stand-ins. The services
@@ -21,6 +22,7 @@ public:
     static Clock &clock();
     static Printer &printer();
     static Choice &choice();
+    static PrintPreview &printPreview();
 
     static void setMessages(Messages *m);
     static void setPrompt(Prompt *p);
@@ -29,4 +31,5 @@ public:
     static void setClock(Clock *c);
     static void setPrinter(Printer *p);
     static void setChoice(Choice *c);
+    static void setPrintPreview(PrintPreview *p);
 };

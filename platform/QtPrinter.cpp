@@ -1,13 +1,10 @@
 #include "platform/QtPrinter.h"
 
 #include "platform/CupsJob.h"
+#include "reports/PrintLayout.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 QString QtPrinter::defaultPrinterName()
@@ -38,44 +35,19 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(document);
-    printer.setPageSize(info.defaultPageSize());
+    printer.setPageLayout(PrintLayout::defaultSheet());
     printer.setDocName(QStringLiteral("Penginapan"));
 
-    QFont font(fontFamily);
-    font.setPointSizeF(pointSize);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-
-    // A sheet too narrow for the longest line is turned, so that no line is
-    // cut off at the right edge.
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    const QFontMetricsF metrics(font, &printer);
-    qreal widest = 0;
-    for (const QString &line : lines)
-        widest = qMax(widest, metrics.horizontalAdvance(line));
-    if (widest > printer.pageLayout().paintRectPixels(printer.resolution()).width())
-        printer.setPageOrientation(QPageLayout::Landscape);
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return printerFailure(QStringLiteral("printer tidak dapat dibuka"));
-    painter.setFont(font);
-
-    const qreal lineHeight = metrics.lineSpacing();
-    const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    qreal y = metrics.ascent();
-    for (const QString &line : lines) {
-        if (y + metrics.descent() > pageHeight) {
-            if (!printer.newPage()) {
-                painter.end();
-                return printerFailure(QStringLiteral("halaman baru gagal"));
-            }
-            y = metrics.ascent();
+    // Laid out as the preview and the saved PDF lay it out.
+    const PrintLayout layout(text, fontFamily, pointSize);
+    layout.orient(printer);
+    if (const auto failure = layout.paint(printer)) {
+        switch (*failure) {
+        case PrintLayout::Failure::CannotBegin: return printerFailure(QStringLiteral("printer tidak dapat dibuka"));
+        case PrintLayout::Failure::NewSheetFailed: return printerFailure(QStringLiteral("halaman baru gagal"));
+        case PrintLayout::Failure::CannotFinish:
+            return printerFailure(QStringLiteral("dokumen tidak dapat diselesaikan"));
         }
-        painter.drawText(QPointF(0, y), line);
-        y += lineHeight;
     }
-    if (!painter.end())
-        return printerFailure(QStringLiteral("dokumen tidak dapat diselesaikan"));
     return CupsJob::submit(info.printerName(), document, printer.docName());
 }

@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "data/TextForms.h"
 #include "platform/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/Printer.h"
@@ -11,6 +12,8 @@
 #include "records/DataNavigator.h"
 #include "records/Receipt.h"
 #include "records/StayComputation.h"
+#include "reports/PdfFile.h"
+#include "reports/PrintLayout.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -114,6 +117,10 @@ frmtransaksi::frmtransaksi(QWidget *parent)
     print->setObjectName(QStringLiteral("Command1"));
     addToButtonBar(print, 6); // between Refresh and Keluar
     connect(print, &QPushButton::clicked, this, &frmtransaksi::Cetak);
+    auto *pdf = new QPushButton(QStringLiteral("Simpan sebagai PDF"));
+    pdf->setObjectName(QStringLiteral("cmdSimpanPdf"));
+    addToButtonBar(pdf, 8); // after Keluar
+    connect(pdf, &QPushButton::clicked, this, &frmtransaksi::SimpanPdf);
 
     QTableView *grid = addGrid(QStringLiteral("DataGrid1"), this);
     grid->setMinimumHeight(160);
@@ -135,7 +142,7 @@ frmtransaksi::frmtransaksi(QWidget *parent)
     for (const char *name : {"cmdAdd", "cmdEdit", "cmdDelete", "cmdRefresh", "cmdClose", "cmdUpdate", "cmdCancel",
                              "cmdFindNext", "cmdFindFirst", "cmdView", "cmdClearSearch"})
         chain << button(QString::fromLatin1(name));
-    chain << m_navigator->buttons() << grid << box(14) << print;
+    chain << m_navigator->buttons() << grid << box(14) << print << pdf;
     setTabChain(chain);
 
     resize(qMax(720, sizeHint().width()), sizeHint().height() + 120);
@@ -203,8 +210,25 @@ void frmtransaksi::Cetak()
         Platform::messages().show(Printer::noPrinterText(), Printer::noPrinterTitle(), Messages::Icon::Critical);
         return;
     }
-    const QString text = Receipt::text({box(1)->text(), box(3)->text(), box(4)->text(), box(7)->text(),
-                                        box(8)->text(), box(10)->text(), box(13)->text()});
-    if (const auto failure = printer.printText(text, Receipt::fontFamily(), Receipt::pointSize()))
+    if (const auto failure = printer.printText(receiptText(), Receipt::fontFamily(), Receipt::pointSize()))
         Platform::messages().show(Printer::failureText(*failure), Printer::failureTitle(), Messages::Icon::Critical);
+}
+
+QString frmtransaksi::receiptText() const
+{
+    return Receipt::text({box(1)->text(), box(3)->text(), box(4)->text(), box(7)->text(), box(8)->text(),
+                          box(10)->text(), box(13)->text()});
+}
+
+void frmtransaksi::SimpanPdf()
+{
+    const QString name = PdfFile::withExtension(Platform::fileDialogs().saveFileName(
+        PdfFile::dialogTitle(), PdfFile::dialogFilter(), QStringLiteral("Kuitansi.pdf")));
+    if (name.isEmpty())
+        return;
+    // One sheet: no progress to show.
+    const PrintLayout layout(receiptText(), Receipt::fontFamily(), Receipt::pointSize());
+    if (const auto failure = PdfFile::write(name, layout, QStringLiteral("Kuitansi")))
+        Platform::messages().show(PdfFile::failureText(name, *failure), PdfFile::failureTitle(),
+                                  Messages::Icon::Critical);
 }

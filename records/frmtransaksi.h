@@ -23,12 +23,16 @@ public:
 
     // Prints the receipt of the current stay.
     void Cetak();
+    // Saves the same receipt as a PDF.
+    void SimpanPdf();
 
 protected:
     void keyPressed(int index) override;
     void focusArrived(int index) override;
 
 private:
+    QString receiptText() const;
+
     DataControl *m_guests;
     DataNavigator *m_navigator;
     QList<QLineEdit *> m_transfer; // Text1 to Text9

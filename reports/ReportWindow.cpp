@@ -6,14 +6,21 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/PrintPreview.h"
 #include "platform/Printer.h"
 #include "platform/Twips.h"
+#include "platform/WorkProgress.h"
 #include "reports/Module1.h"
+#include "reports/PdfFile.h"
+#include "reports/PrintLayout.h"
 #include "reports/ReportError.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -271,6 +278,64 @@ void ReportWindow::nothingFound()
                               Messages::Icon::Critical);
 }
 
+void ReportWindow::nothingToPrint()
+{
+    Platform::messages().show(QStringLiteral("Belum ada informasi yang akan dicetak!\rPilih kategori laporan yang akan "
+                                             "Anda\rcetak, lalu klik menu Cetak."),
+                              QStringLiteral("Data Tidak Ada"), Messages::Icon::Critical);
+}
+
+void ReportWindow::addPrintoutItems(QMenu *file, const QString &pdfName)
+{
+    m_pdfName = pdfName;
+    file->addSeparator();
+    QAction *preview = file->addAction(QStringLiteral("Pratinjau Cetak..."));
+    preview->setObjectName(QStringLiteral("mnPratinjau"));
+    connect(preview, &QAction::triggered, this, &ReportWindow::PratinjauCetak);
+    QAction *pdf = file->addAction(QStringLiteral("Simpan sebagai PDF..."));
+    pdf->setObjectName(QStringLiteral("mnSimpanPdf"));
+    connect(pdf, &QAction::triggered, this, &ReportWindow::SimpanPdf);
+}
+
+void ReportWindow::PratinjauCetak()
+{
+    const QString text = paneText();
+    if (text.isEmpty()) {
+        nothingToPrint();
+        return;
+    }
+    // The text as CetakKePrinter hands it to the printer.
+    const PrintLayout layout(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"), m_printPointSize);
+    Platform::printPreview().show(PrintLayout::defaultSheet(), [&](QPagedPaintDevice &device) {
+        WorkProgress progress(m_progress, this);
+        layout.orient(device);
+        layout.paint(device, [&](int done, int total) { progress.step(done, total); });
+    });
+}
+
+void ReportWindow::SimpanPdf()
+{
+    const QString text = paneText();
+    if (text.isEmpty()) {
+        nothingToPrint();
+        return;
+    }
+    const QString name = PdfFile::withExtension(
+        Platform::fileDialogs().saveFileName(PdfFile::dialogTitle(), PdfFile::dialogFilter(), m_pdfName));
+    if (name.isEmpty())
+        return;
+    const PrintLayout layout(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"), m_printPointSize);
+    std::optional<QString> failure;
+    {
+        WorkProgress progress(m_progress, this);
+        failure = PdfFile::write(name, layout, QFileInfo(m_pdfName).completeBaseName(),
+                                 [&](int done, int total) { progress.step(done, total); });
+    }
+    if (failure)
+        Platform::messages().show(PdfFile::failureText(name, *failure), PdfFile::failureTitle(),
+                                  Messages::Icon::Critical);
+}
+
 void ReportWindow::SimpanLaporan()
 {
     const QString name = Platform::fileDialogs().saveFileName(QStringLiteral("Simpan sebagai file..."),
@@ -293,9 +358,7 @@ void ReportWindow::CetakKePrinter()
     }
     const QString text = paneText();
     if (text.isEmpty()) {
-        messages.show(QStringLiteral("Belum ada informasi yang akan dicetak!\rPilih kategori laporan yang akan "
-                                     "Anda\rcetak, lalu klik menu Cetak."),
-                      QStringLiteral("Data Tidak Ada"), Messages::Icon::Critical);
+        nothingToPrint();
         return;
     }
     if (const auto failure = Platform::printer().printText(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"),

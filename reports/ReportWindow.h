@@ -11,6 +11,7 @@
 class Connection;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -35,6 +36,11 @@ public:
     // Prints the pane's text on the default printer and asks whether the
     // printout came out right; Yes empties the pane.
     void CetakKePrinter();
+    // Shows the pane's text as CetakKePrinter prints it.
+    void PratinjauCetak();
+    // Asks for a file name and writes the pane's text as a PDF of the sheets
+    // CetakKePrinter prints.
+    void SimpanPdf();
 
     // The pane's text with CR LF line ends.
     QString paneText() const;
@@ -46,6 +52,9 @@ protected:
     // Opens the window at its designed client size; called once the menus
     // stand.
     void resizeToDesign();
+    // Puts the preview and PDF items below the items of the window's file
+    // menu; pdfName is the name the save dialog offers.
+    void addPrintoutItems(QMenu *file, const QString &pdfName);
 
     void setPaneText(const QString &text);
     void appendPaneText(const QString &text);
@@ -65,6 +74,8 @@ protected:
     void stepProgress(int rows = 1);
     // The "Data tidak ditemukan!" message.
     static void nothingFound();
+    // The "Data Tidak Ada" message.
+    static void nothingToPrint();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -76,6 +87,7 @@ private:
 
     QSize m_designSize;
     qreal m_printPointSize;
+    QString m_pdfName;
     QString m_dayName;
     std::unique_ptr<Connection> m_connection;
     std::optional<DataError> m_loadError;

@@ -91,6 +91,7 @@ frmcetaklap::frmcetaklap() : ReportWindow(QStringLiteral("frmcetaklap"), QSize(7
             &ReportWindow::CetakKePrinter);
     file->addSeparator()->setObjectName(QStringLiteral("mngrs"));
     connect(item(file, "mnExit", QStringLiteral("Keluar")), &QAction::triggered, this, &QWidget::close);
+    addPrintoutItems(file, QStringLiteral("Laporan Penerimaan.pdf"));
 
     QMenu *kategori = menuBar()->addMenu(QStringLiteral("&Kategori"));
     kategori->setObjectName(QStringLiteral("mnKategori"));

@@ -19,6 +19,7 @@ frmlaprek::frmlaprek() : ReportWindow(QStringLiteral("frmlaprek"), QSize(7425, 7
     QAction *build = file->addAction(QStringLiteral("Cetak"));
     build->setObjectName(QStringLiteral("mncetak"));
     connect(build, &QAction::triggered, this, [this] { TampilData(QStringLiteral("SEMUA DATA")); });
+    addPrintoutItems(file, QStringLiteral("Rekapitulasi.pdf"));
     resizeToDesign();
 }
 

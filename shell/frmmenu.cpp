@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "shell/UtilitasMenu.h"
+#include "shell/WorkbookExportAction.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -62,7 +63,10 @@ frmmenu::frmmenu(QWidget *parent) : QMainWindow(parent)
     addShowItem(laporan, QStringLiteral("mncetaktrans"), QStringLiteral("Cetak Transaksi"), QStringLiteral("frmcetaklap"));
     addShowItem(laporan, QStringLiteral("mnRekapitulasi"), QStringLiteral("Cetak Rekapitulasi"), QStringLiteral("frmlaprek"));
 
-    UtilitasMenu::addTo(menuBar());
+    QMenu *utilitas = UtilitasMenu::addTo(menuBar());
+    QAction *export_ = utilitas->addAction(QStringLiteral("Ekspor ke Excel..."));
+    export_->setObjectName(QStringLiteral("mnEksporExcel"));
+    connect(export_, &QAction::triggered, this, [this] { WorkbookExportAction::run(this); });
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnabout"));

@@ -7,6 +7,7 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtKeystrokes.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
 #include "platform/SystemClock.h"
@@ -14,6 +15,7 @@
 #include "shell/AutoBackup.h"
 #include "shell/BackupCommand.h"
 #include "shell/WindowCatalog.h"
+#include "shell/WorkbookCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +43,7 @@ void parseArguments(QCommandLineParser &parser, const QCoreApplication &app)
     parser.addVersionOption();
     parser.addOption(dataOption());
     BackupCommand::addOptions(parser);
+    parser.addOption(WorkbookCommand::option());
     parser.process(app);
 }
 
@@ -59,11 +62,13 @@ bool asksForInformationOnly(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (asksForInformationOnly(argc, argv)) {
+    if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
         parseArguments(parser, app);
-        return 0;
+        if (parser.isSet(dataOption()))
+            DataFolder::setRoot(parser.value(dataOption()));
+        return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
     }
     if (BackupCommand::wanted(argc, argv))
         return BackupCommand::main(argc, argv, parseArguments);
@@ -91,6 +96,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     QtPrinter printer;
     QtChoice choice;
+    QtPrintPreview printPreview;
     Platform::setMessages(&messages);
     Platform::setPrompt(&prompt);
     Platform::setFileDialogs(&fileDialogs);
@@ -98,6 +104,7 @@ int main(int argc, char *argv[])
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
     Platform::setChoice(&choice);
+    Platform::setPrintPreview(&printPreview);
 
     WindowCatalog::registerAll();
     WindowRegistry::instance().show(QStringLiteral("frmmenu"));

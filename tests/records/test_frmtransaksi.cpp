@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "TestDatabase.h"
 #include "TestPlatform.h"
 #include "WindowDriver.h"
@@ -8,6 +9,7 @@
 #include "records/frmtransaksi.h"
 
 #include <QAbstractItemModel>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTableView>
 #include <QToolButton>
@@ -97,7 +99,7 @@ private slots:
         QCOMPARE(w->mainData().objectName(), QStringLiteral("adotransaksi"));
         QVERIFY(w->guestNavigator()->isVisible());
         const QStringList captions = {"cmdAdd", "cmdUpdate", "cmdCancel", "cmdDelete", "cmdEdit", "cmdRefresh",
-                                      "Command1", "cmdClose"};
+                                      "Command1", "cmdClose", "cmdSimpanPdf"};
         int lastX = -1;
         for (const QString &name : captions) {
             QPushButton *b = button(w, qPrintable(name));
@@ -106,6 +108,7 @@ private slots:
             lastX = b->x();
         }
         QCOMPARE(button(w, "Command1")->text(), QStringLiteral("Cetak"));
+        QCOMPARE(button(w, "cmdSimpanPdf")->text(), QStringLiteral("Simpan sebagai PDF"));
         for (int i = 1; i <= 14; ++i) {
             QVERIFY(w->box(i)->isVisible());
             QCOMPARE(w->box(i)->font().family(), QStringLiteral("Verdana"));
@@ -200,6 +203,45 @@ private slots:
                                           "                     Checkout01/03/2004\r\n"
                                           "                     Lama2\r\n"
                                           "                     Total Bayar240000"));
+    }
+
+    void savesTheReceiptAsPdf()
+    {
+        addGuests();
+        frmtransaksi *w = openWindow();
+        QVERIFY(w);
+        recordBudi(w);
+        platform->printer.defaultName.clear(); // a PDF needs no printer
+        const QString file = platform->path(QStringLiteral("kuitansi"));
+        platform->fileDialogs.expect(file);
+        QVERIFY(click(w, "cmdSimpanPdf")); // usable while adding, saved or not
+        QCOMPARE(platform->fileDialogs.calls.size(), 1);
+        QCOMPARE(platform->fileDialogs.calls[0].title, QStringLiteral("Simpan sebagai PDF..."));
+        QCOMPARE(platform->fileDialogs.calls[0].presetName, QStringLiteral("Kuitansi.pdf"));
+        QVERIFY(platform->printer.jobs.isEmpty());
+        // The lines Cetak prints, in the embedded face (a reader of the sheet
+        // does not see the blanks every line begins with).
+        COMPARE_SHEETS(PdfReader::sheetsOf(file + QStringLiteral(".pdf"), 18),
+                       (QList<QStringList>{{"ID Tamu2", "NamaBudi", "AlamatJl. Budi", "Checkin28/02/2004",
+                                            "Checkout01/03/2004", "Lama2", "Total Bayar240000"}}));
+        const QStringList fonts = PdfReader::fonts(file + QStringLiteral(".pdf"));
+        QCOMPARE(fonts.size(), 1);
+        QVERIFY2(fonts.at(0).contains(QStringLiteral("LiberationMono")) && fonts.at(0).contains(QStringLiteral(" yes ")),
+                 qPrintable(fonts.at(0)));
+    }
+
+    void aReceiptPdfThatCannotBeWrittenIsTold()
+    {
+        frmtransaksi *w = openWindow();
+        QVERIFY(w);
+        const QString file = platform->path(QStringLiteral("tidak-ada/kuitansi.pdf"));
+        platform->fileDialogs.expect(file);
+        platform->messages.expect();
+        QVERIFY(click(w, "cmdSimpanPdf"));
+        QCOMPARE(platform->messages.calls.size(), 1);
+        QCOMPARE(platform->messages.calls[0].title, QStringLiteral("PDF Gagal Disimpan"));
+        QCOMPARE(platform->messages.calls[0].icon, Messages::Icon::Critical);
+        QVERIFY(!QFileInfo::exists(file));
     }
 
     void receiptPrinterFailures_data()
@@ -443,8 +485,8 @@ private slots:
                                 "txtFields_7 txtFields_6 txtFields_5 txtFields_4 txtFields_3 txtFields_2 txtFields_1 "
                                 "cmdAdd cmdEdit cmdDelete cmdRefresh cmdClose "
                                 "cmdFindNext cmdFindFirst cmdView cmdClearSearch "
-                                "cmdFirst cmdPrevious cmdNext cmdLast DataGrid1 txtFields_14 Command1 "
-                                "txtFields_13 txtFields_12 txtFields_11"));
+                                "cmdFirst cmdPrevious cmdNext cmdLast DataGrid1 txtFields_14 Command1 cmdSimpanPdf "
+                                "txtFields_13 txtFields_12"));
     }
 };
 

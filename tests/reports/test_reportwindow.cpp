@@ -147,10 +147,12 @@ private slots:
         QTest::addColumn<QStringList>("menus"); // "name|caption|item name:caption,..."
         QTest::newRow("frmcetaklap")
             << QStringLiteral("frmcetaklap")
-            << QStringList{QStringLiteral("mnuFile|&File|mnuBuka:&Buka,mnuSimpan:&Simpan,mnCetak:&Cetak,mngrs:,mnExit:Keluar"),
+            << QStringList{QStringLiteral("mnuFile|&File|mnuBuka:&Buka,mnuSimpan:&Simpan,mnCetak:&Cetak,mngrs:,mnExit:Keluar,"
+                                          ":,mnPratinjau:Pratinjau Cetak...,mnSimpanPdf:Simpan sebagai PDF..."),
                            QStringLiteral("mnKategori|&Kategori|mnSemuadata:Semua Data,mnTanggal:Tanggal,"
                                           "mnNoTrans:No Transaksi,mnNama:Nama,mnHarga:Harga")};
-        QTest::newRow("frmlaprek") << QStringLiteral("frmlaprek") << QStringList{QStringLiteral("mnfile|File|mncetak:Cetak")};
+        QTest::newRow("frmlaprek") << QStringLiteral("frmlaprek") << QStringList{QStringLiteral(
+            "mnfile|File|mncetak:Cetak,:,mnPratinjau:Pratinjau Cetak...,mnSimpanPdf:Simpan sebagai PDF...")};
     }
 
     void hasItsMenusAndButtons()

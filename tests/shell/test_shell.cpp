@@ -47,7 +47,7 @@ private slots:
             {"mntransaksi", "&Transaksi", {"mnPembelian|Transaksi Pembelian", "mnZavav|Transaksi Penginapan"}},
             {"mnlaporan", "&Laporan", {"mncetaktrans|Cetak Transaksi", "mnRekapitulasi|Cetak Rekapitulasi"}},
             {"mnUtilitas", "&Utilitas", {"mnCadangkan|Cadangkan Sekarang", "mnPulihkan|Pulihkan dari Cadangan...",
-                                         "mnFolderKedua|Folder Cadangan Kedua...", "mnFolderData|Buka Folder Data"}},
+                                         "mnFolderKedua|Folder Cadangan Kedua...", "mnFolderData|Buka Folder Data", "mnEksporExcel|Ekspor ke Excel..."}},
             {"mnabout", "&About", {"mna|Programmer"}},
             {"", "&Close", {}},
         };

@@ -22,6 +22,7 @@ TestPlatform::TestPlatform() : clock(fixedNow())
     Platform::setClock(&clock);
     Platform::setPrinter(&printer);
     Platform::setChoice(&choice);
+    Platform::setPrintPreview(&printPreview);
     DataFolder::setRoot(m_dir.path());
 }
 
@@ -35,11 +36,13 @@ TestPlatform::~TestPlatform()
     Platform::setClock(nullptr);
     Platform::setPrinter(nullptr);
     Platform::setChoice(nullptr);
+    Platform::setPrintPreview(nullptr);
 }
 
 QStringList TestPlatform::problems() const
 {
-    QStringList all = messages.problems + prompt.problems + fileDialogs.problems + choice.problems;
+    QStringList all = messages.problems + prompt.problems + fileDialogs.problems + choice.problems
+                      + printPreview.problems;
     if (messages.pending() > 0)
         all << QStringLiteral("%1 scripted message answer(s) never asked for").arg(messages.pending());
     if (prompt.pending() > 0)
@@ -48,5 +51,7 @@ QStringList TestPlatform::problems() const
         all << QStringLiteral("%1 scripted list choice(s) never asked for").arg(choice.pending());
     if (fileDialogs.pending() > 0)
         all << QStringLiteral("%1 scripted file name(s) never asked for").arg(fileDialogs.pending());
+    if (printPreview.pending() > 0)
+        all << QStringLiteral("%1 scripted print preview(s) never shown").arg(printPreview.pending());
     return all;
 }

@@ -5,6 +5,7 @@
 #include "platform/ScriptedChoice.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrintPreview.h"
 #include "platform/ScriptedPrinter.h"
 #include "platform/ScriptedPrompt.h"
 
@@ -32,6 +33,7 @@ public:
     FixedClock clock;
     ScriptedPrinter printer;
     ScriptedChoice choice;
+    ScriptedPrintPreview printPreview;
 
     static QDateTime fixedNow();
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/PrintPreview.h"
+
+class QtPrintPreview : public PrintPreview
+{
+public:
+    void show(const QPageLayout &sheet, const Paint &paint) override;
+};
