@@ -22,6 +22,7 @@
 #include "platform/ScriptedPrinter.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/WindowRegistry.h"
+#include "records/ListPicker.h"
 #include "records/RecordWindow.h"
 #include "reports/BarisLaporan.h"
 #include "reports/ReceiptsReport.h"
@@ -31,7 +32,6 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
@@ -255,9 +255,9 @@ int main(int argc, char *argv[])
                       guests->button(QStringLiteral("cmdAdd"))->click();
                       for (int box = 1; box <= 6; ++box)
                           guests->box(box)->setText(box == 4 ? QStringLiteral("01/03/2004") : QStringLiteral("Baru %1").arg(n));
-                      auto *rooms = guests->findChild<QComboBox *>(QStringLiteral("Combo1"));
+                      auto *rooms = guests->findChild<ListPicker *>(QStringLiteral("Combo1"));
                       rooms->setCurrentIndex(3);
-                      emit rooms->activated(3);
+                      emit rooms->chosen(3);
                       guests->button(QStringLiteral("cmdUpdate"))->click();
                       if (!guests->button(QStringLiteral("cmdAdd"))->isEnabled())
                           qFatal("the save did not land");

@@ -1,6 +1,7 @@
 #include "platform/WindowRegistry.h"
 
 #include <QApplication>
+#include <algorithm>
 
 WindowRegistry &WindowRegistry::instance()
 {
@@ -40,6 +41,17 @@ QWidget *WindowRegistry::show(const QString &name)
     w->raise();
     w->activateWindow();
     return w;
+}
+
+void WindowRegistry::hide(QWidget *window)
+{
+    window->hide();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool anyShown = std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *w) {
+        return w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
+    });
+    if (!anyShown)
+        endProgram();
 }
 
 void WindowRegistry::unload(const QString &name)

@@ -25,6 +25,10 @@ public:
     QWidget *existing(const QString &name) const;
     // Show modeless, raise and activate.
     QWidget *show(const QString &name);
+    // Hide the window, keeping everything it holds. Hidden windows do not
+    // keep the program running: when no window is left on the screen, the
+    // program ends.
+    void hide(QWidget *window);
     // Destroy the window now (if it exists); the next use creates it afresh.
     void unload(const QString &name);
     // Destroy every window (end of the program, end of a test).

@@ -15,9 +15,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
-#include <algorithm>
 
 namespace {
 const QString duplicateLine2 = QStringLiteral("Ganti dengan yang lain!");
@@ -125,6 +127,8 @@ QTableView *RecordWindow::addGrid(const QString &name, QWidget *parent)
     // them again after every added row. A row is chosen by any of its cells.
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Fitting the columns to their texts looks at the first rows only.
+    m_grid->horizontalHeader()->setResizeContentsPrecision(25);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (m_syncingGrid || !current.isValid())
@@ -180,6 +184,9 @@ void RecordWindow::setTabChain(const QList<QWidget *> &chain)
     // at widgets already gone when the window is destroyed.
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    // The window opens with the focus on the first control of its order.
+    if (!chain.isEmpty())
+        chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordWindow::loadMainData()
@@ -189,6 +196,32 @@ void RecordWindow::loadMainData()
     } catch (const DataError &e) {
         m_main->raiseError(e);
     }
+    fitGrid();
+}
+
+void RecordWindow::fitGrid()
+{
+    if (!m_grid)
+        return;
+    // Each column as wide as its title and the first rows' texts (a long
+    // address no wider than a few words); the window widens, as far as the
+    // screen allows, until every column shows beside the scroll bar.
+    QHeaderView *header = m_grid->horizontalHeader();
+    const int widest = m_grid->fontMetrics().averageCharWidth() * 30;
+    int columns = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        m_grid->resizeColumnToContents(c);
+        if (header->sectionSize(c) > widest)
+            header->resizeSection(c, widest);
+        columns += header->sectionSize(c);
+    }
+    layout()->activate();
+    const int needed = columns + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth();
+    int wanted = width() + needed - m_grid->width();
+    if (const QScreen *s = screen())
+        wanted = qMin(wanted, s->availableGeometry().width());
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 bool RecordWindow::isBrowsing() const
@@ -335,14 +368,7 @@ void RecordWindow::Refresh()
 
 void RecordWindow::Keluar()
 {
-    hide();
-    // Hidden windows do not keep the program running.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool anyShown = std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *w) {
-        return w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
-    });
-    if (!anyShown)
-        WindowRegistry::instance().endProgram();
+    WindowRegistry::instance().hide(this);
 }
 
 void RecordWindow::closeEvent(QCloseEvent *event)

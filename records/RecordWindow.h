@@ -91,13 +91,15 @@ protected:
     // The grid over the main data source.
     QTableView *addGrid(const QString &name, QWidget *parent);
     void addToButtonBar(QPushButton *button, int position);
+    // The tab order; the first control takes the focus when the window opens.
     static void setTabChain(const QList<QWidget *> &chain);
     // A background colour of the window's own; a grey box marks one the
     // window fills (the button-face colour).
     static void fill(QWidget *w, const QColor &colour);
     static void makeGrey(QWidget *w);
 
-    // Opens the main data source at load; a failure goes to its error event.
+    // Opens the main data source at load (a failure goes to its error event)
+    // and fits the grid's columns, widening the window to show them all.
     void loadMainData();
 
     // The state is the pattern of enabled buttons.
@@ -119,6 +121,7 @@ protected:
 private:
     QPushButton *makeButton(QWidget *bar, const QString &name, const QString &caption);
     void showDataError(const DataError &error);
+    void fitGrid();
     void syncGrid();
 
     Settings m_settings;

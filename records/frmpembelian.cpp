@@ -5,8 +5,8 @@
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "records/DataControl.h"
+#include "records/ListPicker.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -70,16 +70,14 @@ frmpembelian::frmpembelian(QWidget *parent)
         if (r.index == 3) {
             // The kind box is filled by the picker that takes its place.
             b->hide();
-            m_kinds = new QComboBox(frame);
+            m_kinds = new ListPicker(frame);
             m_kinds->setObjectName(QStringLiteral("Combo1"));
-            m_kinds->setEditable(true);
-            m_kinds->setInsertPolicy(QComboBox::NoInsert);
             makeGrey(m_kinds);
             makeGrey(m_kinds->lineEdit());
             m_kinds->addItems({QStringLiteral("001 PERLENGKAPAN"), QStringLiteral("002 PERAWTAN"),
                                QStringLiteral("003 SERVICE MAKAN")});
             m_kinds->setCurrentIndex(-1);
-            connect(m_kinds, &QComboBox::activated, this, &frmpembelian::kindChosen);
+            connect(m_kinds, &ListPicker::chosen, this, &frmpembelian::kindChosen);
             fields->addWidget(m_kinds, line, 1);
         } else {
             fields->addWidget(b, line, 1);

@@ -2,7 +2,7 @@
 
 #include "records/RecordWindow.h"
 
-class QComboBox;
+class ListPicker;
 
 // The purchases and other spending: one record per purchase in the table
 // Pembelian, with the kind picker, today's date on Tambah and the total
@@ -24,5 +24,5 @@ private:
     void kindChosen();
     void totalRule();
 
-    QComboBox *m_kinds;
+    ListPicker *m_kinds;
 };

@@ -6,8 +6,8 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "records/DataControl.h"
+#include "records/ListPicker.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -50,6 +50,7 @@ frmtamu::frmtamu(QWidget *parent)
     auto *fields = new QGridLayout(frame);
 
     QFont boxFont(QStringLiteral("Verdana"));
+    boxFont.setStyleHint(QFont::SansSerif);
     boxFont.setPointSizeF(8.25);
     struct Row { int index; const char *label; const char *field; int maxLength; bool grey; };
     const Row rows[] = {
@@ -76,17 +77,15 @@ frmtamu::frmtamu(QWidget *parent)
         if (r.index == 0) {
             // The room box is filled by the picker that takes its place.
             b->hide();
-            m_rooms = new QComboBox(frame);
+            m_rooms = new ListPicker(frame);
             m_rooms->setObjectName(QStringLiteral("Combo1"));
-            m_rooms->setEditable(true);
-            m_rooms->setInsertPolicy(QComboBox::NoInsert);
             makeGrey(m_rooms);
             makeGrey(m_rooms->lineEdit());
             for (int room = 1; room <= 20; ++room)
                 m_rooms->addItem(QStringLiteral("%1 %2").arg(room <= 10 ? QStringLiteral("PM") : QStringLiteral("PT"))
                                      .arg(room, 2, 10, QLatin1Char('0')));
             m_rooms->setCurrentIndex(-1);
-            connect(m_rooms, &QComboBox::activated, this, &frmtamu::roomChosen);
+            connect(m_rooms, &ListPicker::chosen, this, &frmtamu::roomChosen);
             fields->addWidget(m_rooms, line, 1);
         } else {
             fields->addWidget(b, line, 1);
@@ -116,15 +115,17 @@ frmtamu::frmtamu(QWidget *parent)
                  box(7)});
 
     resize(qMax(560, sizeHint().width()), sizeHint().height() + 120);
+
+    // Load: boxes 1 to 7 read-only, then the table is read.
+    Kunci();
+    loadMainData();
+
+    // Centred at the size the grid's columns asked for.
     if (const QScreen *screen = this->screen()) {
         QRect r = rect();
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
-
-    // Load: boxes 1 to 7 read-only, then the table is read.
-    Kunci();
-    loadMainData();
 }
 
 RecordWindow::SearchSetup frmtamu::searchSetup()

@@ -2,7 +2,7 @@
 
 #include "records/RecordWindow.h"
 
-class QComboBox;
+class ListPicker;
 
 // The guest register: one record per guest in the table Tamu, with the room
 // picker setting room and price and the check-in date set on typing.
@@ -23,5 +23,5 @@ protected:
 private:
     void roomChosen();
 
-    QComboBox *m_rooms;
+    ListPicker *m_rooms;
 };

@@ -69,6 +69,7 @@ frmtransaksi::frmtransaksi(QWidget *parent)
     auto *fields = new QGridLayout(frame);
 
     QFont boxFont(QStringLiteral("Verdana"));
+    boxFont.setStyleHint(QFont::SansSerif);
     boxFont.setPointSizeF(8.25);
     struct Row { int index; const char *label; bool guest; const char *field; };
     const Row rows[] = {

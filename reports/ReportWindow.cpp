@@ -15,6 +15,7 @@
 #include "reports/PrintLayout.h"
 #include "reports/ReportError.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -134,10 +135,32 @@ ReportWindow::ReportWindow(const QString &name, QSize designSize, qreal printPoi
 
 void ReportWindow::resizeToDesign()
 {
+    settleAccessKeys();
+
     // The status bar's five panels are wider than the designed client area:
-    // open wide enough to show them side by side.
-    resize(qMax(Twips::toPixels(m_designSize.width()), statusBar()->minimumSizeHint().width()),
+    // open wide enough to show them side by side, each whole with its frame,
+    // and never narrower, where they would be drawn over each other.
+    const int panels = statusBar()->minimumSizeHint().width() + 4;
+    statusBar()->setMinimumWidth(panels);
+    resize(qMax(Twips::toPixels(m_designSize.width()), panels),
            Twips::toPixels(m_designSize.height()) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void ReportWindow::settleAccessKeys()
+{
+    // A button whose access key a menu-bar title shares ("&Keluar" beside
+    // "&Kategori") gives the key up: Alt+K would otherwise only move the
+    // focus to the button first. The menus are the way in that the status
+    // bar points to. The button keeps its caption and stays reachable by
+    // mouse, Tab and its menu twin.
+    for (QAction *title : menuBar()->actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(title->text());
+        if (key.isEmpty())
+            continue;
+        for (QPushButton *b : {m_save, m_print, m_close})
+            if (b->shortcut() == key)
+                b->setShortcut(QKeySequence());
+    }
 }
 
 ReportWindow::~ReportWindow() = default;

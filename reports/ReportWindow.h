@@ -49,8 +49,8 @@ protected:
     // designSize is the client area in twips; printPointSize the size the
     // report prints at.
     ReportWindow(const QString &name, QSize designSize, qreal printPointSize);
-    // Opens the window at its designed client size; called once the menus
-    // stand.
+    // Opens the window at its designed client size and settles the access
+    // keys the buttons share with the menu bar; called once the menus stand.
     void resizeToDesign();
     // Puts the preview and PDF items below the items of the window's file
     // menu; pdfName is the name the save dialog offers.
@@ -81,6 +81,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void settleAccessKeys();
     void placeControls();
     void tick();
     QLabel *addPanel(int index, int width, const QString &text, const QString &toolTip);

@@ -47,6 +47,22 @@ SearchResultWindow::SearchResultWindow(const Design &design, const QString &tied
     QPushButton *simpan = button(QStringLiteral("cmdSimpan"), QStringLiteral("&Simpan..."), design.simpan);
     QPushButton *ok = button(QStringLiteral("cmdOk"), QStringLiteral("Keluar"), design.ok);
 
+    // A caption wider than its designed button widens the button; those to
+    // its right move along, keeping their order and gaps, and the pane and
+    // the window widen with the row.
+    int widened = 0;
+    for (QPushButton *b : {clearSearch, m_findFirst, findNext, simpan, ok}) {
+        QRect g = b->geometry().translated(widened, 0);
+        const int needed = b->sizeHint().width();
+        if (needed > g.width()) {
+            widened += needed - g.width();
+            g.setWidth(needed);
+        }
+        b->setGeometry(g);
+    }
+    m_pane->resize(m_pane->width() + widened, m_pane->height());
+    resize(width() + widened, height());
+
     setTabOrder(m_pane, simpan);
     setTabOrder(simpan, findNext);
     setTabOrder(findNext, m_findFirst);
@@ -58,7 +74,7 @@ SearchResultWindow::SearchResultWindow(const Design &design, const QString &tied
     connect(m_findFirst, &QPushButton::clicked, this, [this] { pressTied(QStringLiteral("cmdFindFirst")); });
     connect(findNext, &QPushButton::clicked, this, [this] { pressTied(QStringLiteral("cmdFindNext")); });
     connect(simpan, &QPushButton::clicked, this, &SearchResultWindow::save);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ok, &QPushButton::clicked, this, [this] { WindowRegistry::instance().hide(this); });
 }
 
 QPushButton *SearchResultWindow::button(const QString &name, const QString &caption, const QRect &twips)

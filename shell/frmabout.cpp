@@ -25,7 +25,9 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
+    QFont font(QStringLiteral("Comic Sans MS"), 12);
+    font.setStyleHint(QFont::SansSerif); // a regular face where the designed one is missing
+    l->setFont(font);
     l->setGeometry(geometry);
     setBackground(l, background);
     QPalette p = l->palette();
@@ -44,6 +46,7 @@ frmabout::frmabout(QWidget *parent) : QWidget(parent, Qt::Window)
     setFixedSize(Twips::toPixels(7590), Twips::toPixels(7260));
 
     QFont frameFont(QStringLiteral("Comic Sans MS"), 12);
+    frameFont.setStyleHint(QFont::SansSerif);
     frameFont.setBold(true);
 
     auto *frame1 = new QGroupBox(this);
@@ -86,6 +89,7 @@ frmabout::frmabout(QWidget *parent) : QWidget(parent, Qt::Window)
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(Twips::rect(5760, 6360, 1215, 495));
     QFont okFont(QStringLiteral("Verdana"));
+    okFont.setStyleHint(QFont::SansSerif);
     okFont.setPointSizeF(9.75);
     ok->setFont(okFont);
     setBackground(ok, QColor(255, 255, 192));

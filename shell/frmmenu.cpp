@@ -19,12 +19,16 @@ QLabel *titleLine(QWidget *parent, int index, const QString &text, const QRect &
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font(QStringLiteral("Franklin Gothic Medium"), 24);
+    font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     label->setFont(font);
-    // Where the designed face is missing a wider one stands in: the label
-    // grows to the right so the whole line shows.
+    // Where the designed face is missing a wider or taller one stands in:
+    // the label grows to the right and downwards so the whole line shows,
+    // descenders included.
+    const QFontMetrics metrics(font);
     QRect shown = geometry;
-    shown.setWidth(qMax(geometry.width(), QFontMetrics(font).horizontalAdvance(text) + 8));
+    shown.setWidth(qMax(geometry.width(), metrics.horizontalAdvance(text) + 8));
+    shown.setHeight(qMax(geometry.height(), metrics.height()));
     label->setGeometry(shown);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);

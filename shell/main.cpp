@@ -1,6 +1,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
+#include "platform/Appearance.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/QtChoice.h"
@@ -10,6 +11,7 @@
 #include "platform/QtPrintPreview.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompt.h"
+#include "platform/QtTranslation.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowRegistry.h"
 #include "shell/AutoBackup.h"
@@ -64,6 +66,7 @@ int main(int argc, char *argv[])
 {
     if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
         QCoreApplication app(argc, argv);
+        QtTranslation::install();
         QCommandLineParser parser;
         parseArguments(parser, app);
         if (parser.isSet(dataOption()))
@@ -74,6 +77,8 @@ int main(int argc, char *argv[])
         return BackupCommand::main(argc, argv, parseArguments);
 
     QApplication app(argc, argv);
+    QtTranslation::install();
+    Appearance::install();
     // The desktop entry and the icon the package installs.
     QGuiApplication::setDesktopFileName(QStringLiteral("id.merbalunta.penginapan"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("penginapan")));

@@ -292,6 +292,33 @@ private slots:
         QCOMPARE(purchases().size(), 0);
     }
 
+    // A kind typed into the picker is no choice, even when it names an entry.
+    void typedKindIsNotStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("leaveWith");
+        QTest::newRow("start of an entry, Enter") << "003" << int(Qt::Key_Return);
+        QTest::newRow("a whole entry, Enter") << "002 PERAWTAN" << int(Qt::Key_Return);
+        QTest::newRow("a whole entry, Tab") << "001 perlengkapan" << int(Qt::Key_Tab);
+    }
+
+    void typedKindIsNotStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, leaveWith);
+        frmpembelian *w = openWindow();
+        QVERIFY(w);
+        QVERIFY(click(w, "cmdAdd"));
+        QComboBox *c = kinds(w);
+        c->setFocus();
+        QTest::keyClicks(c, typed);
+        QTest::keyClick(c, Qt::Key(leaveWith));
+        QCOMPARE(w->box(3)->text(), QString());
+        choose(c, 2);
+        QCOMPARE(w->box(3)->text(), QStringLiteral("003 SERVICE MAKAN"));
+        QVERIFY(click(w, "cmdCancel"));
+    }
+
     void showingAnotherRecordWhileBrowsingKeepsItsTotal()
     {
         addPurchase(QStringLiteral("Sapu"), 2, 5000, 10000);

@@ -10,6 +10,7 @@
 #include "records/frmtamu.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -263,19 +264,69 @@ private slots:
         QCOMPARE(w->box(7)->text(), price);
     }
 
+    // Text typed into the picker counts for nothing, even when it names an
+    // entry, whichever way the clerk leaves it; a choice afterwards still counts.
+    void typedPickerTextChangesNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("leaveWith");
+        QTest::newRow("an entry, Enter") << "PM 05" << int(Qt::Key_Return);
+        QTest::newRow("an entry in small letters, Enter") << "pt 15" << int(Qt::Key_Return);
+        QTest::newRow("the start of an entry, Enter") << "PT 1" << int(Qt::Key_Enter);
+        QTest::newRow("an entry, Tab") << "PT 12" << int(Qt::Key_Tab);
+        QTest::newRow("no entry, Enter") << "PM 05x" << int(Qt::Key_Return);
+    }
+
     void typedPickerTextChangesNothing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, leaveWith);
+        frmtamu *w = openWindow();
+        QVERIFY(w);
+        click(w, "cmdAdd");
+        QComboBox *c = rooms(w);
+        c->setFocus();
+        QTest::keyClicks(c, typed);
+        QTest::keyClick(c, Qt::Key(leaveWith));
+        if (leaveWith != Qt::Key_Tab)
+            QTest::keyClick(c, Qt::Key(leaveWith)); // a second press takes nothing either
+        QCOMPARE(w->box(0)->text(), QString());
+        QCOMPARE(w->box(7)->text(), QString());
+
+        chooseRoom(w, 2);
+        QCOMPARE(w->box(0)->text(), QStringLiteral("PM 03"));
+        QCOMPARE(w->box(7)->text(), QStringLiteral("60000"));
+        click(w, "cmdCancel");
+    }
+
+    // The open list takes an entry with Enter or a click.
+    void roomChosenInTheOpenList()
     {
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdAdd");
         QComboBox *c = rooms(w);
         c->setFocus();
-        QTest::keyClicks(c, QStringLiteral("PM 05"));
+        QTest::keyClick(c, Qt::Key_Down, Qt::AltModifier); // opens the list, chooses nothing
+        QAbstractItemView *list = c->view();
+        QTRY_VERIFY(list->isVisible());
         QCOMPARE(w->box(0)->text(), QString());
-        QCOMPARE(w->box(7)->text(), QString());
-        QTest::keyClicks(c, QStringLiteral("x"));
-        QTest::keyClick(c, Qt::Key_Return);
-        QCOMPARE(w->box(0)->text(), QString());
+        list->setCurrentIndex(c->model()->index(12, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(w->box(0)->text(), QStringLiteral("PT 13"));
+        QCOMPARE(w->box(7)->text(), QStringLiteral("75000"));
+
+        c->showPopup();
+        QTRY_VERIFY(list->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 50); // a release right after opening is no choice
+        list->scrollTo(c->model()->index(2, 0));
+        const QRect entry = list->visualRect(c->model()->index(2, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(w->box(0)->text(), QStringLiteral("PM 03"));
+        QCOMPARE(w->box(7)->text(), QStringLiteral("60000"));
+        click(w, "cmdCancel");
     }
 
     void everyCharacterKeySetsTheCheckinDate_data()

@@ -1,3 +1,4 @@
+#include "TestDatabase.h"
 #include "TestPlatform.h"
 #include "WindowDriver.h"
 
@@ -7,6 +8,8 @@
 #include "shell/WindowCatalog.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QTableView>
 #include <QSet>
 #include <memory>
 
@@ -62,6 +65,90 @@ private slots:
         action->trigger();
         QCOMPARE(WindowRegistry::instance().existing(window), w);
         QVERIFY(w->isVisible());
+    }
+
+    void opensWithTheFocusOnTheFirstOfItsOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("guests") << "frmtamu" << "grdDataGrid";
+        QTest::newRow("stays") << "frmtransaksi" << "txtFields_13";
+        QTest::newRow("purchases") << "frmpembelian" << "cmdClearSearch";
+    }
+
+    // A window opens with the focus on the first control of its tab order,
+    // never on a button that a stray Space would press.
+    void opensWithTheFocusOnTheFirstOfItsOrder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, first);
+        QWidget *w = WindowDriver::open<RecordWindow>(window);
+        QVERIFY(w);
+        QCOMPARE(WindowDriver::focusName(w), first);
+        if (window == QLatin1String("frmtamu")) {
+            QTest::keyClick(w->focusWidget(), Qt::Key_Space);
+            QVERIFY(WindowDriver::button(w, "cmdAdd")->isEnabled()); // still Browsing: nothing added
+        }
+    }
+
+    void sharedAccessKeyOnlyMovesTheFocus_data() { opensWithTheFocusOnTheFirstOfItsOrder_data(); }
+
+    // "&Hapus" and "&Hapus Pencarian" share H. As the toolkit does, each
+    // Alt+H moves the focus on to the next of the two and presses neither:
+    // nothing is deleted or cleared on an ambiguous key (an unexpected
+    // question fails the test).
+    void sharedAccessKeyOnlyMovesTheFocus()
+    {
+        QFETCH(QString, window);
+        QWidget *w = WindowDriver::open<RecordWindow>(window);
+        QVERIFY(w);
+        QStringList reached;
+        for (int press = 0; press < 3; ++press) {
+            QTest::keyClick(w, Qt::Key_H, Qt::AltModifier);
+            reached << WindowDriver::focusName(w);
+        }
+        const QStringList pair = {QStringLiteral("cmdDelete"), QStringLiteral("cmdClearSearch")};
+        QVERIFY2(pair.contains(reached.at(0)) && pair.contains(reached.at(1)) && reached.at(0) != reached.at(1),
+                 qPrintable(reached.join(QLatin1Char(' '))));
+        QCOMPARE(reached.at(2), reached.at(0));
+        QVERIFY(WindowDriver::button(w, "cmdAdd")->isEnabled()); // still Browsing
+    }
+
+    void gridColumnsShowAtTheOpeningSize_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QVariantMap>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("longest"); // a text the grid must show whole in that column
+        QTest::newRow("guests") << "frmtamu" << "Tamu"
+                                << QVariantMap{{"No KTP/KTA", "3507123456780001"}, {"Nama", "Nuri Jayanti"},
+                                               {"Alamat", "JL. LEMBURSARI NO. 139"}, {"Kota", "Kalisor"},
+                                               {"No Telpon", "0341-555123"}, {"Checkin", "2004-02-28"},
+                                               {"NoKamar", "PM 05"}, {"Harga", 60000}, {"Status", "Isi"}}
+                                << 3 << "JL. LEMBURSARI NO. 139";
+        QTest::newRow("purchases") << "frmpembelian" << "Pembelian"
+                                   << QVariantMap{{"Tanggal", "2004-02-28"}, {"Nama", "Beras"},
+                                                  {"Jenis", "003 SERVICE MAKAN"}, {"Jumlah", 3}, {"Harga", 2500},
+                                                  {"Total", 7500}}
+                                   << 2 << "003 SERVICE MAKAN";
+    }
+
+    // At the opening size every column of the grid shows beside the scroll
+    // bar, none hidden to the right, and the texts of the first rows whole.
+    void gridColumnsShowAtTheOpeningSize()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, table);
+        QFETCH(QVariantMap, row);
+        QFETCH(int, column);
+        QFETCH(QString, longest);
+        TestDatabase::insert(table, row);
+        auto *w = WindowDriver::open<RecordWindow>(window);
+        QVERIFY(w);
+        QTableView *grid = w->grid();
+        QTRY_COMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(grid->columnWidth(column) >= grid->fontMetrics().horizontalAdvance(longest));
     }
 
     void focusChainIsOneWholeRing_data()

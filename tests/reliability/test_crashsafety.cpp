@@ -159,7 +159,11 @@ private slots:
                         s.process->waitForReadyRead(5);
                         s.read();
                     }
-                ::kill(pid_t(victim.process->processId()), SIGKILL);
+                // A saver that already ended has no process id left: killing
+                // id 0 would kill this test's own process group.
+                const qint64 pid = victim.process->processId();
+                QVERIFY2(pid > 0, "a saver ended before it could be killed");
+                ::kill(pid_t(pid), SIGKILL);
                 victim.process->waitForFinished();
                 ++kills;
             }
@@ -218,6 +222,7 @@ private slots:
 
         const QString name = save.section(QLatin1Char(' '), 1);
         QCOMPARE(a.command(save), QStringLiteral("ACK ") + name);
+        QVERIFY2(a.process->processId() > 0, "program A ended before it could be killed");
         ::kill(pid_t(a.process->processId()), SIGKILL);
         a.process->waitForFinished();
 

@@ -178,6 +178,54 @@ private slots:
         QCOMPARE(child<QPlainTextEdit>(w, "rtfLap1")->toPlainText(), QString());
     }
 
+    // "&Kategori" and "&Keluar" share K: the first Alt+K opens the menu the
+    // status bar points to, and never leaves the focus on Keluar, where Enter
+    // would close the window.
+    void altKOpensTheKategoriMenuAtOnce()
+    {
+        ReportWindow *w = open(QStringLiteral("frmcetaklap"));
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QPushButton *keluar = child<QPushButton>(w, "cmdKeluar");
+        QMenu *kategori = child<QMenu>(w, "mnKategori");
+        QTest::keyClick(w, Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(kategori->isVisible());
+        QVERIFY(!keluar->hasFocus());
+        QTest::keyClick(kategori, Qt::Key_Escape);
+        QTRY_VERIFY(!kategori->isVisible());
+        QVERIFY(w->isVisible());
+        QCOMPARE(keluar->text(), QStringLiteral("&Keluar"));
+        // The other buttons keep their keys.
+        QCOMPARE(child<QPushButton>(w, "cmdCetak")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+        QCOMPARE(child<QPushButton>(w, "cmdSimpan")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+    }
+
+    void panelsShowWholeSideBySide_data() { windows(); }
+
+    // At the opening size and however narrow the clerk makes the window, the
+    // five panels keep their widths and lie side by side inside the bar.
+    void panelsShowWholeSideBySide()
+    {
+        QFETCH(QString, name);
+        ReportWindow *w = open(name);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const auto verifyPanels = [w] {
+            const QWidget *bar = w->statusBar();
+            int right = 0;
+            for (int i = 1; i <= 5; ++i) {
+                const QLabel *p = child<QLabel>(const_cast<QWidget *>(bar), qPrintable(QStringLiteral("Panels_%1").arg(i)));
+                const QRect g = p->geometry();
+                if (g.left() < right || g.right() >= bar->width())
+                    return QStringLiteral("panel %1 at %2..%3, bar %4 wide").arg(i).arg(g.left()).arg(g.right()).arg(bar->width());
+                right = g.right() + 1;
+            }
+            return QString();
+        };
+        QTRY_COMPARE(verifyPanels(), QString());
+        w->resize(300, w->height());
+        QTRY_COMPARE(verifyPanels(), QString());
+        QVERIFY(w->width() > 300);
+    }
+
     void listsThePrintersWithTheDefaultShown()
     {
         platform->printer.names = {QStringLiteral("Dapur"), QStringLiteral("Kantor"), QStringLiteral("Lobi")};

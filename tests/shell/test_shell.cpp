@@ -80,6 +80,23 @@ private slots:
         }
     }
 
+    // The two title lines show whole in whatever face draws them: wide
+    // enough for the text and tall enough for its descenders (the J of "JL.").
+    void titleLinesShowWhole()
+    {
+        auto *menu = qobject_cast<frmmenu *>(WindowRegistry::instance().show(QStringLiteral("frmmenu")));
+        QVERIFY(menu);
+        for (const char *name : {"Label1_0", "Label1_1"}) {
+            const QLabel *line = menu->findChild<QLabel *>(QLatin1String(name));
+            QVERIFY(line);
+            const QFontMetrics metrics(line->font());
+            QVERIFY2(line->height() >= metrics.height(), name);
+            QVERIFY2(line->width() >= metrics.horizontalAdvance(line->text()), name);
+            QVERIFY2(line->geometry().right() < menu->centralWidget()->width(), name);
+            QVERIFY2(line->geometry().bottom() < menu->centralWidget()->height(), name);
+        }
+    }
+
     void windowsExistOnceAndUnloadToAFreshOne()
     {
         WindowRegistry &r = WindowRegistry::instance();

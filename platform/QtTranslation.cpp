@@ -1,0 +1,36 @@
+#include "platform/QtTranslation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+
+QString QtTranslation::fileName()
+{
+    return QStringLiteral("penginapan_id.qm");
+}
+
+QStringList QtTranslation::searchDirs()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    // Installed: PREFIX/bin/penginapan. Built: build/shell/penginapan, and
+    // the tests one folder deeper; the build puts the file in build/translations.
+    return {QDir::cleanPath(program.filePath(QStringLiteral("../share/penginapan/translations"))),
+            QDir::cleanPath(program.filePath(QStringLiteral("../translations"))),
+            QDir::cleanPath(program.filePath(QStringLiteral("../../translations")))};
+}
+
+bool QtTranslation::install()
+{
+    for (const QString &dir : searchDirs()) {
+        const QString path = QDir(dir).filePath(fileName());
+        if (!QFileInfo::exists(path))
+            continue;
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(path) && QCoreApplication::installTranslator(translator))
+            return true;
+        delete translator;
+        return false;
+    }
+    return false;
+}
