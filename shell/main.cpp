@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -94,6 +95,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QtTranslation::install();
     Appearance::install();
+    // The desktop entry and the icon the package installs.
+    QGuiApplication::setDesktopFileName(QStringLiteral("id.merbalunta.penginapan"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("penginapan")));
     QCommandLineParser parser;
     parseArguments(parser, app);
     const QCommandLineOption &dataOption = ::dataOption();
