@@ -1,5 +1,6 @@
 #include "LocaleGrouping.h"
 #include "ReportFixture.h"
+#include "ReportGoldens.h"
 #include "TestPlatform.h"
 
 #include "platform/WindowRegistry.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 using namespace ReportFixture;
+using namespace ReportGoldens;
 using Answer = std::optional<QString>;
 Q_DECLARE_METATYPE(Answer)
 
@@ -37,32 +39,6 @@ class TestFrmcetaklap : public QObject
     {
         QVERIFY(window->findChild<QPlainTextEdit *>(QStringLiteral("rtfLap1"))->isVisible());
         QCOMPARE(window->findChild<QProgressBar *>(QStringLiteral("prgBar1"))->value(), 0);
-    }
-
-    static QString exampleReport()
-    {
-        return withLocaleGrouping(lines({
-            " PENGINAPAN RERAR MERBALUTA KALISOR",
-            " ",
-            " LAPORAN PENERIMAAN KEUANGAN RERAR MERBALUNTA",
-            " BERDASARKAN KATEGORI: Tamu (NAMA)",
-            " Senin, 01/03/2004",
-            "                                                                                            Halaman: 01",
-            " =============================================================================================================",
-            " No Trans     Nama                 Tgl Masuk     TglKeluar  LamaJumlah Harga   Pendapatan   Pengeluaran  Saldo  ",
-            " -------------------------------------------------------------------------------------------------------------",
-            "  1. 1    Tamu Satu                28/02/2004    01/03/2004    2   1   75,000    150,000          0    150,000",
-            "  2. 2    Tamu Dua                 29/02/2004    02/03/2004    2   3   40,000    240,000     15,000    225,000",
-            " -------------------------------------------------------------------------------------------------------------",
-            " Total Pengunjung =     2;                                                    Total Besar Uang =       375,000",
-            " =============================================================================================================",
-            " ",
-            "  Pengurus Ruriv,",
-            " ",
-            " ",
-            " ",
-            " ______________",
-        }));
     }
 
 private slots:
@@ -93,8 +69,8 @@ private slots:
         QCOMPARE(platform->prompt.calls[0].message, QStringLiteral("Masukkan nama tamu (boleh sebagian):"));
         QCOMPARE(platform->prompt.calls[0].title, QStringLiteral("Nama Tamu"));
         QCOMPARE(platform->prompt.calls[0].defaultText, QStringLiteral("Nuri"));
-        QCOMPARE(window->paneText(), exampleReport());
-        QCOMPARE(reportFile(), (exampleReport() + QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(window->paneText(), receiptsExample());
+        QCOMPARE(reportFile(), (receiptsExample() + QStringLiteral("\r\n")).toUtf8());
         QCOMPARE(panel3(), QStringLiteral("Tamu"));
         QCOMPARE(window->findChild<QProgressBar *>(QStringLiteral("prgBar1"))->maximum(), 2);
         verifyRecovered();

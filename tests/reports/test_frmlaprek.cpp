@@ -1,5 +1,5 @@
-#include "LocaleGrouping.h"
 #include "ReportFixture.h"
+#include "ReportGoldens.h"
 #include "TestPlatform.h"
 
 #include "platform/WindowRegistry.h"
@@ -14,6 +14,7 @@
 #include <memory>
 
 using namespace ReportFixture;
+using namespace ReportGoldens;
 
 class TestFrmlaprek : public QObject
 {
@@ -30,35 +31,6 @@ class TestFrmlaprek : public QObject
         QAction *a = window()->findChild<QAction *>(QStringLiteral("mncetak"));
         QVERIFY(a);
         a->trigger();
-    }
-
-    static QString recapitulation(const char *income, const char *expenses, const char *balance)
-    {
-        return withLocaleGrouping(lines({
-                   " -----------------------------------------------------------------------------------------------------------",
-                   "                           LAPORAN REKAPITULASI PENGINAPAN RERAR MERBALUNTA KALISOR",
-                   "                                        BULAN: 03/2004 ",
-                   " -----------------------------------------------------------------------------------------------------------",
-                   "",
-               })
-               + QStringLiteral("\r\n       Pendapatan                   = Rp ") + QString::fromLatin1(income)
-               + QStringLiteral("\r\n       Pengeluaran                  = Rp ") + QString::fromLatin1(expenses)
-               + QStringLiteral("\r\n\r\n ------------------------------------------------------ -\r\n")
-               + QStringLiteral("       Saldo Sisa 03/2004           = Rp ") + QString::fromLatin1(balance)
-               + QStringLiteral("\r\n")
-               + lines({
-                   " ===========================================================================================================",
-                   " ",
-                   "                                                                                       Kalisor,01/03/2004 ",
-                   "   KOMANDAN KORPAS,                    KADISPERS,             KASI YANPERS,            PENGURUS,               ",
-                   " ",
-                   " ",
-                   " ",
-                   " ",
-                   "   TRIWANDOKO.MSC,                   SULISTYO RAMLA           BUDI HARSANTO             SUPANG            ",
-                   " ______________________           ____________________     _____________________    _______________________               ",
-                   " KOLONEL PNB NRP.400101           MAYOR ADM NRP.400102     KAPTEN KAL NRP.400103    PNS III/a NIP.010000001               ",
-               }));
     }
 
 private slots:
@@ -85,7 +57,7 @@ private slots:
         WindowRegistry::instance().show(QStringLiteral("frmlaprek"));
         window()->findChild<QLabel *>(QStringLiteral("Panels_3"))->setText(QStringLiteral("NAMA"));
         build();
-        QCOMPARE(window()->paneText(), recapitulation("      390,000", "       15,000", "      375,000"));
+        QCOMPARE(window()->paneText(), recapitulationExample());
         QCOMPARE(reportFile(), QByteArray());
         QCOMPARE(window()->findChild<QLabel *>(QStringLiteral("Panels_3"))->text(), QString());
         QVERIFY(window()->findChild<QPlainTextEdit *>(QStringLiteral("rtfLap1"))->isVisible());
@@ -93,7 +65,7 @@ private slots:
 
         // Building again gives the same text.
         build();
-        QCOMPARE(window()->paneText(), recapitulation("      390,000", "       15,000", "      375,000"));
+        QCOMPARE(window()->paneText(), recapitulationExample());
     }
 
     void showsANegativeBalanceAsZero()

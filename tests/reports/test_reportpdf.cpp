@@ -1,6 +1,6 @@
-#include "LocaleGrouping.h"
 #include "PdfReader.h"
 #include "ReportFixture.h"
+#include "ReportGoldens.h"
 #include "TestPlatform.h"
 
 #include "platform/WindowRegistry.h"
@@ -16,6 +16,7 @@
 #include <memory>
 
 using namespace ReportFixture;
+using namespace ReportGoldens;
 using PdfReader::run;
 using PdfReader::pageCount;
 
@@ -42,58 +43,6 @@ class TestReportPdf : public QObject
     static QString paneOf(QWidget *w)
     {
         return static_cast<ReportWindow *>(w)->paneText();
-    }
-
-    static QString receiptsExample()
-    {
-        return withLocaleGrouping(lines({
-            " PENGINAPAN RERAR MERBALUTA KALISOR",
-            " ",
-            " LAPORAN PENERIMAAN KEUANGAN RERAR MERBALUNTA",
-            " BERDASARKAN KATEGORI: Tamu (NAMA)",
-            " Senin, 01/03/2004",
-            "                                                                                            Halaman: 01",
-            " =============================================================================================================",
-            " No Trans     Nama                 Tgl Masuk     TglKeluar  LamaJumlah Harga   Pendapatan   Pengeluaran  Saldo  ",
-            " -------------------------------------------------------------------------------------------------------------",
-            "  1. 1    Tamu Satu                28/02/2004    01/03/2004    2   1   75,000    150,000          0    150,000",
-            "  2. 2    Tamu Dua                 29/02/2004    02/03/2004    2   3   40,000    240,000     15,000    225,000",
-            " -------------------------------------------------------------------------------------------------------------",
-            " Total Pengunjung =     2;                                                    Total Besar Uang =       375,000",
-            " =============================================================================================================",
-            " ",
-            "  Pengurus Ruriv,",
-            " ",
-            " ",
-            " ",
-            " ______________",
-        }));
-    }
-    static QString recapitulationExample()
-    {
-        return withLocaleGrouping(lines({
-            " -----------------------------------------------------------------------------------------------------------",
-            "                           LAPORAN REKAPITULASI PENGINAPAN RERAR MERBALUNTA KALISOR",
-            "                                        BULAN: 03/2004 ",
-            " -----------------------------------------------------------------------------------------------------------",
-            "",
-            "       Pendapatan                   = Rp       390,000",
-            "       Pengeluaran                  = Rp        15,000",
-            "",
-            " ------------------------------------------------------ -",
-            "       Saldo Sisa 03/2004           = Rp       375,000",
-            " ===========================================================================================================",
-            " ",
-            "                                                                                       Kalisor,01/03/2004 ",
-            "   KOMANDAN KORPAS,                    KADISPERS,             KASI YANPERS,            PENGURUS,               ",
-            " ",
-            " ",
-            " ",
-            " ",
-            "   TRIWANDOKO.MSC,                   SULISTYO RAMLA           BUDI HARSANTO             SUPANG            ",
-            " ______________________           ____________________     _____________________    _______________________               ",
-            " KOLONEL PNB NRP.400101           MAYOR ADM NRP.400102     KAPTEN KAL NRP.400103    PNS III/a NIP.010000001               ",
-        }));
     }
 
     // Builds the worked example of a window into its pane.
