@@ -4,7 +4,7 @@
 #include <QString>
 
 class SqliteFile;
-class TableDef;
+struct TableDef;
 
 // The store's counter of a table's serial numbers (the stays' NoTransaksi),
 // kept in the database itself: a number once given is never given again,
