@@ -62,6 +62,20 @@ bool asksForInformationOnly(int argc, char *argv[])
     return false;
 }
 
+// Takes the data folder given with --data. An empty name would silently
+// mean the current directory, so it is refused.
+bool takeDataFolder(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(dataOption()))
+        return true;
+    if (parser.value(dataOption()).trimmed().isEmpty()) {
+        fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
+        return false;
+    }
+    DataFolder::setRoot(parser.value(dataOption()));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -82,13 +96,8 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
         parseArguments(parser, app);
-        if (parser.isSet(dataOption())) {
-            if (parser.value(dataOption()).trimmed().isEmpty()) {
-                fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
-                return 2;
-            }
-            DataFolder::setRoot(parser.value(dataOption()));
-        }
+        if (!takeDataFolder(parser))
+            return 2;
         return StoreCommands::run(parser);
     }
 
@@ -100,15 +109,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("penginapan")));
     QCommandLineParser parser;
     parseArguments(parser, app);
-    const QCommandLineOption &dataOption = ::dataOption();
-    if (parser.isSet(dataOption)) {
-        // An empty name would silently mean the current directory.
-        if (parser.value(dataOption).trimmed().isEmpty()) {
-            fputs("penginapan: --data memerlukan nama folder data; nama kosong tidak diterima.\n", stderr);
-            return 2;
-        }
-        DataFolder::setRoot(parser.value(dataOption));
-    }
+    if (!takeDataFolder(parser))
+        return 2;
     StoreCommands::chooseStore(parser);
 
     QtMessages messages;
