@@ -56,13 +56,15 @@ qint64 rowCount(Connection &connection, const TableDef &table)
     return q.value(0).toLongLong();
 }
 
-// A stored day (yyyy-MM-dd) as a spreadsheet date; nothing when the text is
-// not a day.
+// A stored day (a server's date, or the file's yyyy-MM-dd text) as a
+// spreadsheet date; nothing when the value is not a day.
 bool toDay(const QVariant &value, lxw_datetime *out)
 {
-    if (value.typeId() != QMetaType::QString)
-        return false;
-    const QDate d = QDate::fromString(value.toString(), Qt::ISODate);
+    QDate d;
+    if (value.typeId() == QMetaType::QDate)
+        d = value.toDate();
+    else if (value.typeId() == QMetaType::QString)
+        d = QDate::fromString(value.toString(), Qt::ISODate);
     if (!d.isValid() || d.year() < 1900)
         return false;
     *out = lxw_datetime{d.year(), d.month(), d.day(), 0, 0, 0};

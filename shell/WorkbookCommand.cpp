@@ -39,13 +39,13 @@ int WorkbookCommand::run(const QString &fileName)
         err << QStringLiteral("Nama berkas buku kerja kosong.") << Qt::endl;
         return 1;
     }
-    const QString database = DataFolder::databasePath();
-    if (!QFileInfo::exists(database)) {
-        err << QStringLiteral("Database tidak ada: %1").arg(QDir::toNativeSeparators(database)) << Qt::endl;
+    const QString books = DataFolder::databaseLocation();
+    if (DataFolder::server().isEmpty() && !QFileInfo::exists(books)) {
+        err << QStringLiteral("Database tidak ada: %1").arg(QDir::toNativeSeparators(books)) << Qt::endl;
         return 1;
     }
     try {
-        Connection connection(database);
+        Connection connection(books);
         const QList<qint64> counts = WorkbookExport::write(connection, fileName);
         QStringList sheets;
         const QList<const TableDef *> tables = WorkbookExport::tables();

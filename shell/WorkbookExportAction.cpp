@@ -36,7 +36,7 @@ void WorkbookExportAction::run(QMainWindow *window)
     QList<qint64> counts;
     std::optional<DataError> failure;
     try {
-        Connection connection(DataFolder::databasePath());
+        Connection connection(DataFolder::databaseLocation());
         WorkProgress progress(bar.get(), window);
         counts = WorkbookExport::write(connection, name, [&](qint64 done, qint64 total) { progress.step(done, total); });
     } catch (const DataError &e) {

@@ -85,8 +85,10 @@ int main(int argc, char *argv[])
         QtTranslation::install();
         QCommandLineParser parser;
         parseArguments(parser, app);
-        if (parser.isSet(dataOption()))
-            DataFolder::setRoot(parser.value(dataOption()));
+        if (!takeDataFolder(parser))
+            return 2;
+        // The books the windows would show: the file, or the server chosen.
+        StoreCommands::chooseStore(parser);
         return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
     }
     if (BackupCommand::wanted(argc, argv))

@@ -1,6 +1,8 @@
 #include "TestDatabase.h"
 #include "TestPlatform.h"
+#include "TestServer.h"
 
+#include "data/Connection.h"
 #include "data/DataFolder.h"
 #include "platform/WindowRegistry.h"
 #include "shell/WindowCatalog.h"
@@ -147,6 +149,37 @@ private slots:
         QCOMPARE(run.out, QStringLiteral("Diekspor ke %1: Tamu 3 baris, Transaksi 0 baris, Pembelian 0 baris.\n")
                               .arg(QDir::toNativeSeparators(file)));
         QVERIFY(QFile::exists(file));
+    }
+
+    // With --server the books are the server's: the export reads those, not
+    // the file that happens to lie in the data folder.
+    void aShellExportReadsTheServersBooks()
+    {
+        if (TestServer::uri().isEmpty())
+            QSKIP("no PostgreSQL server runs for this test run");
+        addGuests(3); // the local file
+        const QString server = TestServer::createDatabase();
+        {
+            Connection schema(server); // makes the tables
+        }
+        TestServer::exec(server, QStringLiteral("INSERT INTO \"Tamu\" (\"Nama\", \"Checkin\") VALUES ('Di Server', '2004-02-28')"));
+        const QString file = platform->path(QStringLiteral("server.xlsx"));
+        const Run run = program({QStringLiteral("--data"), platform->dataDir(), QStringLiteral("--server"), server,
+                                 QStringLiteral("--export-xlsx"), file});
+        TestServer::dropDatabase(server);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QStringLiteral("Diekspor ke %1: Tamu 1 baris, Transaksi 0 baris, Pembelian 0 baris.\n")
+                              .arg(QDir::toNativeSeparators(file)));
+    }
+
+    // An empty --data name is refused here too, before anything is written.
+    void aShellExportRefusesAnEmptyDataFolderName()
+    {
+        const Run run = program({QStringLiteral("--data"), QString(), QStringLiteral("--export-xlsx"),
+                                 platform->path(QStringLiteral("buku.xlsx"))});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QLatin1String("--data")), qPrintable(run.err));
+        QCOMPARE(entries(platform->dataDir()), QStringList());
     }
 
     void aShellExportThatFailsSaysWhyAndWritesNothing_data()
