@@ -11,7 +11,11 @@ class PrintPreview
 {
 public:
     using Paint = std::function<void(QPagedPaintDevice &)>;
+    using Print = std::function<void()>;
 
     virtual ~PrintPreview() = default;
-    virtual void show(const QPageLayout &sheet, const Paint &paint) = 0;
+    // The preview's own "Cetak" closes it and then calls print: a job from
+    // the preview goes out the way the window prints, with its check that
+    // the printer took the job and its question afterwards.
+    virtual void show(const QPageLayout &sheet, const Paint &paint, const Print &print) = 0;
 };

@@ -1,12 +1,12 @@
 #include "platform/QtPrintPreview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-void QtPrintPreview::show(const QPageLayout &sheet, const Paint &paint)
+void QtPrintPreview::show(const QPageLayout &sheet, const Paint &paint, const Print &print)
 {
-    // On the default printer, so that printing from the preview prints there.
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Penginapan"));
     printer.setPageLayout(sheet);
@@ -14,5 +14,21 @@ void QtPrintPreview::show(const QPageLayout &sheet, const Paint &paint)
     dialog.setWindowTitle(QStringLiteral("Pratinjau Cetak"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter *device) { paint(*device); });
+    // The dialog's own print action would hand the sheets to Qt's print
+    // dialog, which reports a job the printer refused as printed. It closes
+    // the preview instead, and the window prints.
+    bool printAsked = false;
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        action->disconnect(&dialog);
+        QObject::connect(action, &QAction::triggered, &dialog, [&] {
+            printAsked = true;
+            dialog.accept();
+        });
+    }
     dialog.exec();
+    if (printAsked)
+        print();
 }

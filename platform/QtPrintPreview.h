@@ -5,5 +5,5 @@
 class QtPrintPreview : public PrintPreview
 {
 public:
-    void show(const QPageLayout &sheet, const Paint &paint) override;
+    void show(const QPageLayout &sheet, const Paint &paint, const Print &print) override;
 };

@@ -3,14 +3,14 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-void ScriptedPrintPreview::show(const QPageLayout &sheet, const Paint &paint)
+void ScriptedPrintPreview::show(const QPageLayout &sheet, const Paint &paint, const Print &print)
 {
     ++shown;
-    if (m_expected == 0) {
+    if (m_expected.isEmpty()) {
         problems << QStringLiteral("unexpected print preview");
         return;
     }
-    --m_expected;
+    const Then then = m_expected.takeFirst();
     lastPdf.clear();
     QBuffer buffer(&lastPdf);
     buffer.open(QIODevice::WriteOnly);
@@ -18,4 +18,6 @@ void ScriptedPrintPreview::show(const QPageLayout &sheet, const Paint &paint)
     writer.setPageLayout(sheet);
     paint(writer);
     lastSheet = writer.pageLayout();
+    if (then == Then::Print)
+        print();
 }

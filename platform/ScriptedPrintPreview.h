@@ -6,19 +6,21 @@
 #include <QStringList>
 
 // Stands in for the preview dialog: paints the sheets into a PDF in memory,
-// which the test can read as the clerk would see the preview.
+// which the test can read as the clerk would see the preview, then closes
+// it, or chooses its "Cetak" when the script says so.
 class ScriptedPrintPreview : public PrintPreview
 {
 public:
-    void expect() { ++m_expected; }
-    void show(const QPageLayout &sheet, const Paint &paint) override;
+    enum class Then { Close, Print };
+    void expect(Then then = Then::Close) { m_expected << then; }
+    void show(const QPageLayout &sheet, const Paint &paint, const Print &print) override;
 
     int shown = 0;
     QByteArray lastPdf;
     QPageLayout lastSheet;
     QStringList problems;
-    int pending() const { return m_expected; }
+    int pending() const { return int(m_expected.size()); }
 
 private:
-    int m_expected = 0;
+    QList<Then> m_expected;
 };

@@ -332,11 +332,14 @@ void ReportWindow::PratinjauCetak()
     }
     // The text as CetakKePrinter hands it to the printer.
     const PrintLayout layout(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"), m_printPointSize);
-    Platform::printPreview().show(PrintLayout::defaultSheet(), [&](QPagedPaintDevice &device) {
-        WorkProgress progress(m_progress, this);
-        layout.orient(device);
-        layout.paint(device, [&](int done, int total) { progress.step(done, total); });
-    });
+    Platform::printPreview().show(
+        PrintLayout::defaultSheet(),
+        [&](QPagedPaintDevice &device) {
+            WorkProgress progress(m_progress, this);
+            layout.orient(device);
+            layout.paint(device, [&](int done, int total) { progress.step(done, total); });
+        },
+        [this] { CetakKePrinter(); });
 }
 
 void ReportWindow::SimpanPdf()

@@ -231,7 +231,8 @@ private slots:
                      [](QPagedPaintDevice &sheet) {
                          QPainter painter(&sheet);
                          painter.drawText(QPointF(100, 100), QStringLiteral("KALISOR"));
-                     });
+                     },
+                     [] { QFAIL("closing the preview printed"); });
         QCOMPARE(title, QStringLiteral("Pratinjau Cetak"));
         const QStringList expected{QStringLiteral("Halaman berikutnya"), QStringLiteral("Halaman sebelumnya"),
                                    QStringLiteral("Halaman pertama"), QStringLiteral("Halaman terakhir"),
@@ -244,6 +245,48 @@ private slots:
                                    QStringLiteral("Pengaturan halaman"), QStringLiteral("Cetak")};
         expectAll(actions, expected);
         expectAll(tips, expected);
+    }
+
+    // The preview's "Cetak" does not open Qt's print dialog, which would
+    // report a refused job as printed: it closes the preview, and then the
+    // window prints the way it always does.
+    void printPreviewLeavesPrintingToTheWindow()
+    {
+        QtPrintPreview preview;
+        bool clicked = false;
+        // Whatever stays open after the click is closed, and noted.
+        QStringList leftOpen;
+        QTimer closer;
+        closer.setInterval(500);
+        QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
+            if (QWidget *open = QApplication::activeModalWidget()) {
+                leftOpen << open->windowTitle();
+                open->close();
+            }
+        });
+        whenModal([&](QWidget *dialog) {
+            closer.start();
+            for (QAction *a : dialog->findChildren<QAction *>())
+                if (a->text() == QLatin1String("Cetak")) {
+                    clicked = true;
+                    a->trigger();
+                }
+        });
+        int printed = 0;
+        QWidget *openWhenPrinting = nullptr;
+        preview.show(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                     [](QPagedPaintDevice &sheet) {
+                         QPainter painter(&sheet);
+                         painter.drawText(QPointF(100, 100), QStringLiteral("KALISOR"));
+                     },
+                     [&] {
+                         ++printed;
+                         openWhenPrinting = QApplication::activeModalWidget();
+                     });
+        QVERIFY(clicked);
+        QCOMPARE(leftOpen, QStringList());
+        QCOMPARE(printed, 1);
+        QCOMPARE(openWhenPrinting, nullptr);
     }
 
     // The dialogs the preview's "Pengaturan halaman" and "Cetak" open.

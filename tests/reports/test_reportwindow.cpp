@@ -318,29 +318,38 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("title");
         QTest::addColumn<qreal>("pointSize");
+        QTest::addColumn<bool>("fromPreview"); // the preview's own "Cetak" in place of the button
         const QString printer = QStringLiteral("Kantor");
         const QString text = QStringLiteral("LAPORAN\nbaris");
         QTest::newRow("no printer") << "frmcetaklap" << QString() << text << false << QString()
                                     << "Belum ada printer terinstall di\rkomputer Anda. Silahkan install\rprinter terlebih dulu!"
-                                    << "Printer Belum Diinstall" << 8.0;
+                                    << "Printer Belum Diinstall" << 8.0 << false;
         QTest::newRow("no printer, empty pane") << "frmlaprek" << QString() << QString() << false << QString()
                                                 << "Belum ada printer terinstall di\rkomputer Anda. Silahkan install\rprinter terlebih dulu!"
-                                                << "Printer Belum Diinstall" << 9.0;
+                                                << "Printer Belum Diinstall" << 9.0 << false;
         QTest::newRow("nothing to print") << "frmcetaklap" << printer << QString() << false << QString()
                                           << "Belum ada informasi yang akan dicetak!\rPilih kategori laporan yang akan Anda\r"
                                              "cetak, lalu klik menu Cetak."
-                                          << "Data Tidak Ada" << 8.0;
+                                          << "Data Tidak Ada" << 8.0 << false;
         QTest::newRow("printer fails") << "frmlaprek" << printer << text << true << QString()
                                        << "Kesalahan nomor: 482. Keterangan: Kesalahan printer (kertas habis)\r\r"
                                           "Kemungkinan printer belum diaktifkan\ratau kertas habis/belum dipasang!\r"
                                           "Nyalakan printer atau pasang kertas,\rlalu klik menu Cetak kembali!"
-                                       << "Printer Error" << 9.0;
+                                       << "Printer Error" << 9.0 << false;
         QTest::newRow("frmcetaklap, Yes") << "frmcetaklap" << printer << text << false << "Yes"
-                                          << "Hasil cetakan sudah benar?" << "Cetak" << 8.0;
+                                          << "Hasil cetakan sudah benar?" << "Cetak" << 8.0 << false;
         QTest::newRow("frmcetaklap, No") << "frmcetaklap" << printer << text << false << "No"
-                                         << "Hasil cetakan sudah benar?" << "Cetak" << 8.0;
+                                         << "Hasil cetakan sudah benar?" << "Cetak" << 8.0 << false;
         QTest::newRow("frmlaprek, Yes") << "frmlaprek" << printer << text << false << "Yes"
-                                        << "Hasil cetakan sudah benar?" << "Cetak" << 9.0;
+                                        << "Hasil cetakan sudah benar?" << "Cetak" << 9.0 << false;
+        QTest::newRow("printer fails, from the preview")
+            << "frmcetaklap" << printer << text << true << QString()
+            << "Kesalahan nomor: 482. Keterangan: Kesalahan printer (kertas habis)\r\r"
+               "Kemungkinan printer belum diaktifkan\ratau kertas habis/belum dipasang!\r"
+               "Nyalakan printer atau pasang kertas,\rlalu klik menu Cetak kembali!"
+            << "Printer Error" << 8.0 << true;
+        QTest::newRow("frmlaprek, Yes, from the preview") << "frmlaprek" << printer << text << false << "Yes"
+                                                          << "Hasil cetakan sudah benar?" << "Cetak" << 9.0 << true;
     }
 
     void printsThePane()
@@ -353,6 +362,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, title);
         QFETCH(qreal, pointSize);
+        QFETCH(bool, fromPreview);
         platform->printer.defaultName = printerName;
         if (fails)
             platform->printer.nextFailure = Printer::printerFailure(QStringLiteral("kertas habis"));
@@ -361,7 +371,12 @@ private slots:
         platform->messages.expect(answer == QLatin1String("Yes") ? Messages::Answer::Yes
                                   : answer == QLatin1String("No") ? Messages::Answer::No : Messages::Answer::Ok);
 
-        QTest::mouseClick(child<QPushButton>(w, "cmdCetak"), Qt::LeftButton);
+        if (fromPreview) {
+            platform->printPreview.expect(ScriptedPrintPreview::Then::Print);
+            child<QAction>(w, "mnPratinjau")->trigger();
+        } else {
+            QTest::mouseClick(child<QPushButton>(w, "cmdCetak"), Qt::LeftButton);
+        }
 
         QCOMPARE(platform->messages.calls.size(), 1);
         QCOMPARE(platform->messages.calls[0].text, message);
