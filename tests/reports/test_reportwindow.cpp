@@ -321,6 +321,9 @@ private slots:
         QTest::addColumn<bool>("fromPreview"); // the preview's own "Cetak" in place of the button
         const QString printer = QStringLiteral("Kantor");
         const QString text = QStringLiteral("LAPORAN\nbaris");
+        const QString paperOut = QStringLiteral("Kesalahan nomor: 482. Keterangan: Kesalahan printer (kertas habis)\r\r"
+                                                "Kemungkinan printer belum diaktifkan\ratau kertas habis/belum dipasang!\r"
+                                                "Nyalakan printer atau pasang kertas,\rlalu klik menu Cetak kembali!");
         QTest::newRow("no printer") << "frmcetaklap" << QString() << text << false << QString()
                                     << "Belum ada printer terinstall di\rkomputer Anda. Silahkan install\rprinter terlebih dulu!"
                                     << "Printer Belum Diinstall" << 8.0 << false;
@@ -331,10 +334,7 @@ private slots:
                                           << "Belum ada informasi yang akan dicetak!\rPilih kategori laporan yang akan Anda\r"
                                              "cetak, lalu klik menu Cetak."
                                           << "Data Tidak Ada" << 8.0 << false;
-        QTest::newRow("printer fails") << "frmlaprek" << printer << text << true << QString()
-                                       << "Kesalahan nomor: 482. Keterangan: Kesalahan printer (kertas habis)\r\r"
-                                          "Kemungkinan printer belum diaktifkan\ratau kertas habis/belum dipasang!\r"
-                                          "Nyalakan printer atau pasang kertas,\rlalu klik menu Cetak kembali!"
+        QTest::newRow("printer fails") << "frmlaprek" << printer << text << true << QString() << paperOut
                                        << "Printer Error" << 9.0 << false;
         QTest::newRow("frmcetaklap, Yes") << "frmcetaklap" << printer << text << false << "Yes"
                                           << "Hasil cetakan sudah benar?" << "Cetak" << 8.0 << false;
@@ -342,12 +342,8 @@ private slots:
                                          << "Hasil cetakan sudah benar?" << "Cetak" << 8.0 << false;
         QTest::newRow("frmlaprek, Yes") << "frmlaprek" << printer << text << false << "Yes"
                                         << "Hasil cetakan sudah benar?" << "Cetak" << 9.0 << false;
-        QTest::newRow("printer fails, from the preview")
-            << "frmcetaklap" << printer << text << true << QString()
-            << "Kesalahan nomor: 482. Keterangan: Kesalahan printer (kertas habis)\r\r"
-               "Kemungkinan printer belum diaktifkan\ratau kertas habis/belum dipasang!\r"
-               "Nyalakan printer atau pasang kertas,\rlalu klik menu Cetak kembali!"
-            << "Printer Error" << 8.0 << true;
+        QTest::newRow("printer fails, from the preview") << "frmcetaklap" << printer << text << true << QString()
+                                                         << paperOut << "Printer Error" << 8.0 << true;
         QTest::newRow("frmlaprek, Yes, from the preview") << "frmlaprek" << printer << text << false << "Yes"
                                                           << "Hasil cetakan sudah benar?" << "Cetak" << 9.0 << true;
     }
