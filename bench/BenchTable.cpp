@@ -23,22 +23,22 @@ double BenchTable::median(const std::function<void()> &prepare, const std::funct
 void BenchTable::add(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
                      const std::function<void()> &reference, double targetRatio, const QString &note)
 {
-    if (!wants(name))
-        return;
-    Row row;
-    row.name = name;
-    row.ours = median(prepare, ours);
-    row.reference = median(prepare, reference);
-    row.target = QStringLiteral("ratio ≤ %1").arg(targetRatio);
-    row.met = row.ours <= row.reference * targetRatio;
-    row.note = note;
-    m_rows.append(row);
-    QTextStream(stdout) << name << ": " << row.ours << " ms, reference " << row.reference << " ms\n";
+    addMeasured(name, prepare, ours, reference, QStringLiteral("ratio ≤ %1").arg(targetRatio),
+                [targetRatio](double o, double r) { return o <= r * targetRatio; }, note);
 }
 
 void BenchTable::addWithLimit(const QString &name, const std::function<void()> &prepare,
                               const std::function<void()> &ours, const std::function<void()> &reference,
                               double limitMs, const QString &note)
+{
+    addMeasured(name, prepare, ours, reference, QStringLiteral("≤ %1 ms").arg(limitMs),
+                [limitMs](double o, double) { return o <= limitMs; }, note);
+}
+
+void BenchTable::addMeasured(const QString &name, const std::function<void()> &prepare,
+                             const std::function<void()> &ours, const std::function<void()> &reference,
+                             const QString &target, const std::function<bool(double, double)> &met,
+                             const QString &note)
 {
     if (!wants(name))
         return;
@@ -46,8 +46,8 @@ void BenchTable::addWithLimit(const QString &name, const std::function<void()> &
     row.name = name;
     row.ours = median(prepare, ours);
     row.reference = median(prepare, reference);
-    row.target = QStringLiteral("≤ %1 ms").arg(limitMs);
-    row.met = row.ours <= limitMs;
+    row.target = target;
+    row.met = met(row.ours, row.reference);
     row.note = note;
     m_rows.append(row);
     QTextStream(stdout) << name << ": " << row.ours << " ms, reference " << row.reference << " ms\n";

@@ -38,6 +38,11 @@ private:
         QString note;
     };
     double median(const std::function<void()> &prepare, const std::function<void()> &work) const;
+    // Times ours and the reference; met(ours, reference) says whether the
+    // target holds.
+    void addMeasured(const QString &name, const std::function<void()> &prepare, const std::function<void()> &ours,
+                     const std::function<void()> &reference, const QString &target,
+                     const std::function<bool(double, double)> &met, const QString &note);
 
     int m_runs;
     QString m_only;

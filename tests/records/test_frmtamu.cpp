@@ -32,19 +32,6 @@ class TestFrmtamu : public QObject
     std::unique_ptr<TestPlatform> platform;
     int programEnded = 0;
 
-    static void addGuest(const QString &name, const QString &ktp)
-    {
-        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("No KTP/KTA"), ktp},
-                                                     {QStringLiteral("Nama"), name},
-                                                     {QStringLiteral("Alamat"), QStringLiteral("Jl. Mawar 1")},
-                                                     {QStringLiteral("Kota"), QStringLiteral("Kalisor")},
-                                                     {QStringLiteral("No Telpon"), QStringLiteral("0341-1")},
-                                                     {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                     {QStringLiteral("NoKamar"), QStringLiteral("PM 01")},
-                                                     {QStringLiteral("Harga"), 60000},
-                                                     {QStringLiteral("Status"), QStringLiteral("Isi")}});
-    }
-
     static frmtamu *openWindow()
     {
         auto *w = qobject_cast<frmtamu *>(WindowRegistry::instance().show(QStringLiteral("frmtamu")));
@@ -410,8 +397,8 @@ private slots:
 
     void batalAfterTambahDropsTheNewRecord()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         w->grid()->selectRow(1);
@@ -428,7 +415,7 @@ private slots:
 
     void batalAfterEditDropsTheChanges()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdEdit");
@@ -449,7 +436,7 @@ private slots:
 
     void editAndSave()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdEdit");
@@ -482,7 +469,7 @@ private slots:
         QFETCH(QString, current);
         const QStringList names = {"Satu", "Dua", "Tiga"};
         for (int i = 0; i < guests; ++i)
-            addGuest(names.at(i), QStringLiteral("K%1").arg(i));
+            TestDatabase::insertGuest(names.at(i), QStringLiteral("K%1").arg(i));
         frmtamu *w = openWindow();
         QVERIFY(w);
         w->grid()->selectRow(qMin(1, guests - 1));
@@ -502,8 +489,8 @@ private slots:
 
     void keluarAndShowAgainKeepRecordAndState()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         QWidget mainWindow; // another window keeps the program running
         mainWindow.show();
         frmtamu *w = openWindow();
@@ -543,7 +530,7 @@ private slots:
     void duplicateKey()
     {
         TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX \"Tamu_KTP\" ON \"Tamu\" (\"No KTP/KTA\")"));
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdAdd");
@@ -572,8 +559,8 @@ private slots:
     void failedSimpanOfAnEditLeavesTheSearchBarEnabled()
     {
         TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX \"Tamu_KTP\" ON \"Tamu\" (\"No KTP/KTA\")"));
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdEdit");
@@ -671,7 +658,7 @@ private slots:
         QFETCH(bool, browsingButtons);
         QFETCH(bool, searchBar);
         QFETCH(bool, locked);
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         if (state == QLatin1String("adding"))
@@ -699,8 +686,8 @@ private slots:
 
     void browsingRulesChangeNothing()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         w->box(2)->setFocus();
@@ -719,8 +706,8 @@ private slots:
 
     void gridChoosesTheCurrentRecordInEveryState()
     {
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         QCOMPARE(w->grid()->currentIndex().row(), 0);
@@ -737,8 +724,8 @@ private slots:
     void refusedWriteOnAMoveIsADataError()
     {
         TestDatabase::exec(QStringLiteral("CREATE UNIQUE INDEX \"Tamu_KTP\" ON \"Tamu\" (\"No KTP/KTA\")"));
-        addGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
-        addGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("K1"));
+        TestDatabase::insertGuest(QStringLiteral("Dua"), QStringLiteral("K2"));
         frmtamu *w = openWindow();
         QVERIFY(w);
         click(w, "cmdEdit");

@@ -175,14 +175,7 @@ private slots:
 
     void everyReportPrompt()
     {
-        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
-                                                          {QStringLiteral("Nama"), QStringLiteral("O'Brien")},
-                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                          {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
-                                                          {QStringLiteral("HargaSewa"), 60000},
-                                                          {QStringLiteral("Lama"), 2},
-                                                          {QStringLiteral("JumlahOrang"), 1},
-                                                          {QStringLiteral("Pengeluaran"), 0.0}});
+        TestDatabase::insertStay(QStringLiteral("001"), QStringLiteral("O'Brien"));
         auto *w = open<frmcetaklap>(QStringLiteral("frmcetaklap"));
         QVERIFY(w);
         for (const char *category : {"TANGGAL", "NOTRANSAKSI", "NAMA", "HARGA"}) {
@@ -225,14 +218,7 @@ private slots:
         for (const QString &name : {QStringLiteral("O Brien Jr"), QStringLiteral("1000 axb"), QStringLiteral("Nandu"),
                                     QStringLiteral("O'Brien \"Jr\""), QStringLiteral("100% _x_"), QStringLiteral("Ñandú 東京")}) {
             TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), name}});
-            TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("%1").arg(number++, 3, 10, QLatin1Char('0'))},
-                                                              {QStringLiteral("Nama"), name},
-                                                              {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                              {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
-                                                              {QStringLiteral("HargaSewa"), 60000},
-                                                              {QStringLiteral("Lama"), 2},
-                                                              {QStringLiteral("JumlahOrang"), 1},
-                                                              {QStringLiteral("Pengeluaran"), 0.0}});
+            TestDatabase::insertStay(QStringLiteral("%1").arg(number++, 3, 10, QLatin1Char('0')), name);
         }
         ++tried;
         platform->prompt.expect(input);

@@ -237,14 +237,7 @@ private slots:
     void reportFileThatCannotBeWrittenIsReportedAndTheWindowRecovers()
     {
         ++broken;
-        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
-                                                          {QStringLiteral("Nama"), QStringLiteral("Budi")},
-                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                          {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
-                                                          {QStringLiteral("HargaSewa"), 60000},
-                                                          {QStringLiteral("Lama"), 2},
-                                                          {QStringLiteral("JumlahOrang"), 1},
-                                                          {QStringLiteral("Pengeluaran"), 0.0}});
+        TestDatabase::insertStay(QStringLiteral("001"), QStringLiteral("Budi"));
         QVERIFY(QDir().mkpath(DataFolder::reportFilePath())); // Lap.txt is a folder
         auto *w = open<frmcetaklap>(QStringLiteral("frmcetaklap"));
         platform->messages.expect();
@@ -283,14 +276,7 @@ private slots:
         }
         const QByteArray before = hashOf(target);
         TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("Nama"), QStringLiteral("Jaya")}});
-        TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), QStringLiteral("001")},
-                                                          {QStringLiteral("Nama"), QStringLiteral("Jaya")},
-                                                          {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                          {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
-                                                          {QStringLiteral("HargaSewa"), 60000},
-                                                          {QStringLiteral("Lama"), 2},
-                                                          {QStringLiteral("JumlahOrang"), 1},
-                                                          {QStringLiteral("Pengeluaran"), 0.0}});
+        TestDatabase::insertStay(QStringLiteral("001"), QStringLiteral("Jaya"));
         const QString here = QDir::currentPath();
         const auto back = qScopeGuard([&] { QDir::setCurrent(here); });
         QString link;

@@ -37,19 +37,6 @@ class TestTwoDesks : public QObject
         return 0;
     }
 
-    static void addGuest(const QString &name)
-    {
-        TestDatabase::insert(QStringLiteral("Tamu"), {{QStringLiteral("No KTP/KTA"), QStringLiteral("KTP ") + name},
-                                                     {QStringLiteral("Nama"), name},
-                                                     {QStringLiteral("Alamat"), QStringLiteral("Jl. Mawar 1")},
-                                                     {QStringLiteral("Kota"), QStringLiteral("Kalisor")},
-                                                     {QStringLiteral("No Telpon"), QStringLiteral("0341-1")},
-                                                     {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
-                                                     {QStringLiteral("NoKamar"), QStringLiteral("PM 01")},
-                                                     {QStringLiteral("Harga"), 60000},
-                                                     {QStringLiteral("Status"), QStringLiteral("Isi")}});
-    }
-
     static void addStay(const QString &number, const QString &name, int price, double expense)
     {
         TestDatabase::insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), number},
@@ -125,7 +112,7 @@ private slots:
     // the first; its change stays pending, and a requery shows the first.
     void secondSaveOfAnEditedRowIsRefused()
     {
-        addGuest(QStringLiteral("Satu"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("KTP Satu"));
         RecordSet first(Schema::tamu());
         RecordSet second(Schema::tamu());
         first.open(DataFolder::databaseLocation());
@@ -152,7 +139,7 @@ private slots:
     // description; Batal brings the row as the other desk saved it.
     void guestWindowTellsTheConflictAndBatalShowsTheOtherDesksRow()
     {
-        addGuest(QStringLiteral("Satu"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("KTP Satu"));
         auto *w = WindowDriver::open<frmtamu>(QStringLiteral("frmtamu"));
         QVERIFY(w);
         QVERIFY(WindowDriver::click(w, "cmdEdit"));
@@ -181,7 +168,7 @@ private slots:
     {
         RecordSet mine(Schema::tamu());
         mine.open(DataFolder::databaseLocation());
-        addGuest(QStringLiteral("Dari meja lain"));
+        TestDatabase::insertGuest(QStringLiteral("Dari meja lain"), QStringLiteral("KTP Dari meja lain"));
         QCOMPARE(mine.count(), 0);
         mine.requery();
         QCOMPARE(mine.count(), 1);
@@ -231,8 +218,8 @@ private slots:
             QSKIP("Needs the test server.");
         const QString target = platform->server();
         DataFolder::setServer(QString()); // seed the file
-        addGuest(QStringLiteral("Satu"));
-        addGuest(QStringLiteral("O'Neil"));
+        TestDatabase::insertGuest(QStringLiteral("Satu"), QStringLiteral("KTP Satu"));
+        TestDatabase::insertGuest(QStringLiteral("O'Neil"), QStringLiteral("KTP O'Neil"));
         for (int i = 1; i <= 23; ++i)
             addStay(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("Tamu %1").arg(i),
                     i % 2 ? 60000 : 75000, i * 1250.5);

@@ -36,6 +36,31 @@ bool TestDatabase::tryInsert(const QString &table, const QVariantMap &values)
     return true;
 }
 
+void TestDatabase::insertGuest(const QString &name, const QString &ktp)
+{
+    insert(QStringLiteral("Tamu"), {{QStringLiteral("No KTP/KTA"), ktp},
+                                    {QStringLiteral("Nama"), name},
+                                    {QStringLiteral("Alamat"), QStringLiteral("Jl. Mawar 1")},
+                                    {QStringLiteral("Kota"), QStringLiteral("Kalisor")},
+                                    {QStringLiteral("No Telpon"), QStringLiteral("0341-1")},
+                                    {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                    {QStringLiteral("NoKamar"), QStringLiteral("PM 01")},
+                                    {QStringLiteral("Harga"), 60000},
+                                    {QStringLiteral("Status"), QStringLiteral("Isi")}});
+}
+
+void TestDatabase::insertStay(const QString &number, const QString &name)
+{
+    insert(QStringLiteral("Transaksi"), {{QStringLiteral("NoTransaksi"), number},
+                                         {QStringLiteral("Nama"), name},
+                                         {QStringLiteral("Checkin"), QStringLiteral("2004-02-28")},
+                                         {QStringLiteral("Checkout"), QStringLiteral("2004-03-01")},
+                                         {QStringLiteral("HargaSewa"), 60000},
+                                         {QStringLiteral("Lama"), 2},
+                                         {QStringLiteral("JumlahOrang"), 1},
+                                         {QStringLiteral("Pengeluaran"), 0.0}});
+}
+
 void TestDatabase::exec(const QString &sql)
 {
     Connection c(DataFolder::databaseLocation());
