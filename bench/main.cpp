@@ -16,6 +16,7 @@
 #include "data/ServerStore.h"
 #include "data/TableDef.h"
 #include "data/TextForms.h"
+#include "data/Schema.h"
 #include "data/WorkbookExport.h"
 #include "platform/FixedClock.h"
 #include "platform/Platform.h"
@@ -321,7 +322,7 @@ int main(int argc, char *argv[])
                                    qFatal("the workbook misses rows");
                            },
                            [&] {
-                               for (const TableDef *t : WorkbookExport::tables())
+                               for (const TableDef *t : Schema::tables())
                                    readTable(t->name);
                            },
                            3000.0, QStringLiteral("reference: the three tables read into memory"));

@@ -65,14 +65,24 @@ void hashRows(QCryptographicHash &hash, SqliteFile &file, const QString &sql)
         throw DataError::fromCode(rc, file.path());
 }
 
+BackupCheck::Contents countRows(SqliteFile &file)
+{
+    BackupCheck::Contents contents;
+    contents.guests = file.number(QStringLiteral("SELECT count(*) FROM \"Tamu\""));
+    contents.stays = file.number(QStringLiteral("SELECT count(*) FROM \"Transaksi\""));
+    contents.purchases = file.number(QStringLiteral("SELECT count(*) FROM \"Pembelian\""));
+    return contents;
+}
+
 } // namespace
 
 BackupCheck::Contents BackupCheck::verify(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile())
         throw DataError(DataError::CannotOpen,
                         QStringLiteral("Berkas cadangan %1 tidak ada.").arg(QDir::toNativeSeparators(path)));
-    if (!QFileInfo(path).isReadable())
+    if (!info.isReadable())
         throw DataError(DataError::CannotOpen,
                         QStringLiteral("Berkas cadangan %1 tidak dapat dibaca.").arg(QDir::toNativeSeparators(path)));
     Contents contents;
@@ -80,7 +90,7 @@ BackupCheck::Contents BackupCheck::verify(const QString &path)
         SqliteFile file(path, SqliteFile::Mode::Unchanging, path);
         if (file.number(QStringLiteral("PRAGMA application_id")) != Schema::applicationId)
             throw Refusal{QStringLiteral("bukan database Penginapan")};
-        for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+        for (const TableDef *def : Schema::tables()) {
             QStringList columns;
             try {
                 columns = file.columns(def->name);
@@ -94,7 +104,7 @@ BackupCheck::Contents BackupCheck::verify(const QString &path)
         const QString integrity = file.text(QStringLiteral("PRAGMA integrity_check"));
         if (integrity != QLatin1String("ok"))
             throw Refusal{QStringLiteral("rusak (pemeriksaan keutuhan gagal)")};
-        contents = count(path);
+        contents = countRows(file);
     } catch (const Refusal &r) {
         throw refused(path, r.what);
     } catch (const DataError &e) {
@@ -108,11 +118,7 @@ BackupCheck::Contents BackupCheck::verify(const QString &path)
 BackupCheck::Contents BackupCheck::count(const QString &path)
 {
     SqliteFile file(path, SqliteFile::Mode::Unchanging, path);
-    Contents contents;
-    contents.guests = file.number(QStringLiteral("SELECT count(*) FROM \"Tamu\""));
-    contents.stays = file.number(QStringLiteral("SELECT count(*) FROM \"Transaksi\""));
-    contents.purchases = file.number(QStringLiteral("SELECT count(*) FROM \"Pembelian\""));
-    return contents;
+    return countRows(file);
 }
 
 QByteArray BackupCheck::fingerprint(SqliteFile &file)
@@ -128,6 +134,6 @@ QByteArray BackupCheck::fingerprint(SqliteFile &file)
         names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(tables, 0)));
     sqlite3_finalize(tables);
     for (const QString &name : names)
-        hashRows(hash, file, QStringLiteral("SELECT * FROM \"%1\"").arg(QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\""))));
+        hashRows(hash, file, QStringLiteral("SELECT * FROM %1").arg(TableDef::quoted(name)));
     return hash.result();
 }

@@ -41,11 +41,6 @@ void Connection::open()
     }
 }
 
-const QString &Connection::location() const
-{
-    return m_store->location();
-}
-
 DataError Connection::error(const QSqlError &error, const QString &context) const
 {
     return m_store->error(database(), error, context);

@@ -24,7 +24,6 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
-    const QString &location() const;
     const Store &store() const { return *m_store; }
 
     // A failure of a statement on this connection, in the program's words.

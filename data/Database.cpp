@@ -95,10 +95,11 @@ QByteArray identity(const QString &path)
            + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
 }
 
-bool firstLook(const QString &path)
+// Whether the file, as seen now, is not the one checked last.
+bool firstLook(const QString &path, const QByteArray &seen)
 {
     QMutexLocker locker(&g_checkedLock);
-    return g_checked.value(QFileInfo(path).absoluteFilePath()) != identity(path);
+    return g_checked.value(QFileInfo(path).absoluteFilePath()) != seen;
 }
 
 void lookedAt(const QString &path, const QByteArray &seen)
@@ -252,7 +253,7 @@ void Database::verify(const QString &path)
     if (!info.isReadable())
         throw DataError(DataError::CannotOpen, notOurs(path, QStringLiteral("tidak dapat dibaca (tidak ada izin)")));
     const QByteArray seen = identity(path);
-    const bool first = firstLook(path);
+    const bool first = firstLook(path, seen);
     try {
         withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase &db) {
             QSqlQuery q(db);
@@ -270,7 +271,7 @@ void Database::verify(const QString &path)
                     throw DataError(DataError::NotOurDatabase, notOurs(path, QStringLiteral("rusak")));
                 q.finish();
             }
-            for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+            for (const TableDef *def : Schema::tables()) {
                 if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(TableDef::quoted(def->name))))
                     throw DataError::fromSql(q.lastError(), QStringLiteral("Tabel %1").arg(def->name));
                 const QSqlRecord rec = q.record();

@@ -77,11 +77,6 @@ bool isDay(sqlite3_stmt *row, int column)
 }
 
 } // namespace
-QString FileStore::describe() const
-{
-    return QDir::toNativeSeparators(location());
-}
-
 void FileStore::open(QSqlDatabase &db) const
 {
     const QString &path = location();

@@ -8,7 +8,6 @@ class FileStore : public Store
 public:
     explicit FileStore(const QString &path) : Store(path) {}
 
-    QString describe() const override;
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     void open(QSqlDatabase &db) const override;
     QString nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const override;

@@ -57,14 +57,6 @@ private:
     bool m_done = false;
 };
 
-QString columnList(const TableDef &table)
-{
-    QStringList names;
-    for (const FieldDef &f : table.fields)
-        names << TableDef::quoted(f.name);
-    return names.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 RecordSet::RecordSet(const TableDef &table, QObject *parent) : QObject(parent), m_table(table)
@@ -133,7 +125,7 @@ void RecordSet::load()
     QSqlQuery q(m_connection->database());
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
-                    .arg(columnList(m_table), TableDef::quoted(m_table.name))))
+                    .arg(m_table.columnList(), TableDef::quoted(m_table.name))))
         throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));
 
     emit aboutToReset();
@@ -317,6 +309,7 @@ void RecordSet::update()
             // Optimistic: the row is written only while it still holds what
             // this record set read, so a change another program saved in
             // between is never overwritten.
+            bound << m_rowids[std::size_t(m_pos)];
             QStringList same;
             for (int c = 0; c < columnCount(); ++c) {
                 same << QStringLiteral("%1 %2 ?").arg(TableDef::quoted(m_table.fields.at(c).name),
@@ -326,14 +319,8 @@ void RecordSet::update()
             QSqlQuery &q = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
                                         .arg(TableDef::quoted(m_table.name), sets.join(QStringLiteral(", ")),
                                              same.join(QStringLiteral(" AND "))));
-            const int keyAt = int(sets.size());
-            for (int i = 0, b = 0; b < bound.size(); ++i) {
-                if (i == keyAt) {
-                    q.bindValue(i, m_rowids[std::size_t(m_pos)]);
-                    continue;
-                }
-                q.bindValue(i, bound.at(b++));
-            }
+            for (int i = 0; i < bound.size(); ++i)
+                q.bindValue(i, bound.at(i));
             const bool written = q.exec();
             const QSqlError error = q.lastError();
             const int affected = q.numRowsAffected();
@@ -360,7 +347,7 @@ void RecordSet::update()
 
 void RecordSet::readRow(qint64 rowid, int row)
 {
-    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnList(m_table), TableDef::quoted(m_table.name)));
+    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(m_table.columnList(), TableDef::quoted(m_table.name)));
     q.bindValue(0, rowid);
     if (!q.exec())
         throw m_connection->error(q.lastError(), QStringLiteral("Membaca tabel %1").arg(m_table.name));

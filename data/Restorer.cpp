@@ -59,7 +59,7 @@ struct Given
 QList<Given> numbersGiven(SqliteFile &books)
 {
     QList<Given> given;
-    for (const TableDef *table : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()})
+    for (const TableDef *table : Schema::tables())
         for (const FieldDef &f : table->fields)
             if (f.type == FieldType::Serial)
                 given.append({table, f.name, SerialCounter::highestGiven(books, *table, f.name)});

@@ -37,6 +37,11 @@ const TableDef &Schema::transaksi()
     return def;
 }
 
+QList<const TableDef *> Schema::tables()
+{
+    return {&tamu(), &transaksi(), &pembelian()};
+}
+
 const TableDef &Schema::pembelian()
 {
     static const TableDef def{QStringLiteral("Pembelian"),

@@ -11,6 +11,8 @@ public:
     static const TableDef &tamu();
     static const TableDef &transaksi();
     static const TableDef &pembelian();
+    // All three, in that order.
+    static QList<const TableDef *> tables();
 
     // Statements that create the tables in an empty database.
     static QStringList createStatements();

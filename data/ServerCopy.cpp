@@ -99,7 +99,7 @@ QStringList ServerCopy::copy(const QString &filePath, const QString &uri)
                     throw serverFail(q.lastError());
 
             qint64 lastSerial = 0;
-            for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+            for (const TableDef *def : Schema::tables()) {
                 QStringList names{QStringLiteral("rowid")};
                 QStringList marks{QStringLiteral("?")};
                 for (const FieldDef &f : def->fields) {
@@ -111,6 +111,7 @@ QStringList ServerCopy::copy(const QString &filePath, const QString &uri)
                                         .arg(TableDef::quoted(def->name), names.join(QStringLiteral(", ")),
                                              marks.join(QStringLiteral(", ")))))
                     throw serverFail(insert.lastError());
+                const int serial = def->indexOf(QStringLiteral("NoTransaksi"));
                 QSqlQuery rows(source);
                 rows.setForwardOnly(true);
                 if (!rows.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(QStringLiteral(", ")), TableDef::quoted(def->name))))
@@ -120,7 +121,6 @@ QStringList ServerCopy::copy(const QString &filePath, const QString &uri)
                         insert.bindValue(c, rows.value(c));
                     if (!insert.exec())
                         throw serverFail(insert.lastError());
-                    const int serial = def->indexOf(QStringLiteral("NoTransaksi"));
                     if (serial >= 0)
                         lastSerial = std::max(lastSerial, rows.value(serial + 1).toString().toLongLong());
                 }
@@ -155,7 +155,7 @@ QStringList ServerCopy::copy(const QString &filePath, const QString &uri)
 
             // Both sides must agree before anything is committed.
             bool agree = true;
-            for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+            for (const TableDef *def : Schema::tables()) {
                 const Figures from = figures(source, *def, QStringLiteral("total(%1)"), fileFail);
                 const Figures to = figures(db, *def, QStringLiteral("coalesce(sum(%1), 0)::float8"), serverFail);
                 bool tableAgrees = from.rows == to.rows;

@@ -194,7 +194,7 @@ void ServerStore::ensureSchema(QSqlDatabase &db) const
     }
 
     QString wrong;
-    for (const TableDef *def : {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()}) {
+    for (const TableDef *def : Schema::tables()) {
         if (!tables.contains(def->name)) {
             wrong = QStringLiteral("tabel %1 tidak ada (tabel yang ada: %2)").arg(def->name, tables.join(QStringLiteral(", ")));
             break;

@@ -10,7 +10,8 @@ class ServerStore : public Store
 public:
     explicit ServerStore(const QString &uri);
 
-    QString describe() const override;
+    // The server and database, as messages name them.
+    QString describe() const;
     QString driverName() const override { return QStringLiteral("QPSQL"); }
     void open(QSqlDatabase &db) const override;
     QString nextSerial(const QSqlDatabase &db, const TableDef &table, const FieldDef &field) const override;

@@ -3,15 +3,10 @@
 #include "data/FileStore.h"
 #include "data/ServerStore.h"
 
-bool Store::isServer(const QString &location)
-{
-    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
-           || location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
-}
-
 std::unique_ptr<Store> Store::forLocation(const QString &location)
 {
-    if (isServer(location))
+    if (location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
+        || location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
         return std::make_unique<ServerStore>(location);
     return std::make_unique<FileStore>(location);
 }

@@ -24,12 +24,9 @@ public:
 
     // A location is a PostgreSQL connection URI (postgresql://... or
     // postgres://...) or the path of the database file.
-    static bool isServer(const QString &location);
     static std::unique_ptr<Store> forLocation(const QString &location);
 
     const QString &location() const { return m_location; }
-    // The location as messages name it: the file, or the server and database.
-    virtual QString describe() const = 0;
 
     virtual QString driverName() const = 0;
     // Opens db (added with driverName()), making the schema in an empty

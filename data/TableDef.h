@@ -18,6 +18,8 @@ struct TableDef
     QList<FieldDef> fields;
 
     int indexOf(const QString &field) const;
+    // The quoted field names in their order, for a SELECT.
+    QString columnList() const;
     // "Nama" -> "\"Nama\""; names hold blanks and slashes.
     static QString quoted(const QString &identifier);
 };

@@ -45,8 +45,7 @@ bool isDigit(QStringView s, qsizetype i)
 struct Reading
 {
     double value = 0.0;
-    bool found = false;    // the text starts with a number
-    bool whole = false;    // and holds nothing after it
+    bool whole = false;    // the text is a number and nothing after it
 };
 
 Reading readNumber(const QString &text)
@@ -126,7 +125,6 @@ Reading readNumber(const QString &text)
     }
 
     Reading r;
-    r.found = true;
     r.whole = i == n;
     bool ok = false;
     const double v = QLocale::c().toDouble(QString::fromLatin1(number), &ok);
@@ -194,7 +192,7 @@ double TextForms::leadingNumber(const QString &text)
 std::optional<double> TextForms::parseNumber(const QString &text)
 {
     const Reading r = readNumber(text);
-    if (!r.found || !r.whole)
+    if (!r.whole)
         return std::nullopt;
     return r.value;
 }

@@ -40,14 +40,6 @@ DataError writeError(const QString &detail)
     return DataError(DataError::WriteFailed, kContext + QStringLiteral(": ") + detail);
 }
 
-QString columnList(const TableDef &table)
-{
-    QStringList names;
-    for (const FieldDef &f : table.fields)
-        names << TableDef::quoted(f.name);
-    return names.join(QStringLiteral(", "));
-}
-
 qint64 rowCount(Connection &connection, const TableDef &table)
 {
     QSqlQuery q(connection.database());
@@ -130,7 +122,7 @@ struct Cell
 // Rows of one sheet on their way from the reading thread to the writing one.
 struct Batch
 {
-    int sheet = 0; // the sheet's place in WorkbookExport::tables()
+    const TableDef *table = nullptr; // the sheet's
     int rows = 0;
     std::vector<Cell> cells; // row after row, a cell per field
     QByteArray texts;
@@ -250,9 +242,9 @@ public:
 
     void write(const Batch &batch)
     {
-        if (!m_sheet || batch.sheet != m_sheetIndex)
-            addSheet(batch.sheet);
-        const TableDef &table = *WorkbookExport::tables().at(m_sheetIndex);
+        if (batch.table != m_table)
+            addSheet(*batch.table);
+        const TableDef &table = *m_table;
         const int columns = int(table.fields.size());
         const Cell *cell = batch.cells.data();
         for (int r = 0; r < batch.rows; ++r) {
@@ -272,13 +264,12 @@ public:
     }
 
 private:
-    void addSheet(int index)
+    void addSheet(const TableDef &table)
     {
-        const TableDef &table = *WorkbookExport::tables().at(index);
         m_sheet = workbook_add_worksheet(m_book, table.name.toUtf8().constData());
         if (!m_sheet)
             throw writeError(QStringLiteral("lembar %1 tidak dapat dibuat.").arg(table.name));
-        m_sheetIndex = index;
+        m_table = &table;
         m_row = 0;
         for (int c = 0; c < table.fields.size(); ++c) {
             const FieldDef &f = table.fields.at(c);
@@ -327,7 +318,7 @@ private:
     lxw_format *m_header = nullptr;
     lxw_format *m_date = nullptr;
     lxw_worksheet *m_sheet = nullptr;
-    int m_sheetIndex = -1;
+    const TableDef *m_table = nullptr;
     lxw_row_t m_row = 0;
 };
 
@@ -395,11 +386,6 @@ private:
 
 } // namespace
 
-QList<const TableDef *> WorkbookExport::tables()
-{
-    return {&Schema::tamu(), &Schema::transaksi(), &Schema::pembelian()};
-}
-
 QList<qint64> WorkbookExport::write(Connection &connection, const QString &fileName, const Progress &progress)
 {
     const QFileInfo target(fileName);
@@ -409,7 +395,7 @@ QList<qint64> WorkbookExport::write(Connection &connection, const QString &fileN
         throw writeError(QStringLiteral("folder %1 tidak ada.").arg(QDir::toNativeSeparators(target.absolutePath())));
 
     qint64 total = 0;
-    for (const TableDef *table : tables())
+    for (const TableDef *table : Schema::tables())
         total += rowCount(connection, *table);
 
     QTemporaryFile temporary(target.dir().filePath(QStringLiteral(".%1-XXXXXX").arg(target.fileName())));
@@ -427,24 +413,22 @@ QList<qint64> WorkbookExport::write(Connection &connection, const QString &fileN
     {
         WorkbookWriter writer(temporaryName);
         qint64 done = 0;
-        const QList<const TableDef *> sheets = tables();
-        for (int s = 0; s < sheets.size(); ++s) {
-            const TableDef &table = *sheets.at(s);
+        for (const TableDef *sheet : Schema::tables()) {
+            const TableDef &table = *sheet;
             QSqlQuery q(connection.database());
             q.setForwardOnly(true);
-            if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                            .arg(columnList(table), TableDef::quoted(table.name))))
+            if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(table.columnList(), TableDef::quoted(table.name))))
                 throw DataError::fromSql(q.lastError(), kContext);
             const int columns = int(table.fields.size());
             qint64 rows = 0;
             Batch batch;
-            batch.sheet = s;
+            batch.table = sheet;
             while (q.next()) {
                 for (int c = 0; c < columns; ++c)
                     batch.cells.push_back(cellOf(table.fields.at(c), q.value(c), batch.texts));
                 ++rows;
                 if (++batch.rows == kBatchRows) {
-                    writer.add(std::exchange(batch, Batch{s, 0, {}, {}}));
+                    writer.add(std::exchange(batch, Batch{sheet, 0, {}, {}}));
                     batch.cells.reserve(size_t(kBatchRows) * size_t(columns));
                 }
                 if (progress && (++done & 1023) == 0)

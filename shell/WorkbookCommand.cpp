@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/TableDef.h"
+#include "data/Schema.h"
 #include "data/WorkbookExport.h"
 
 #include <QCommandLineOption>
@@ -48,7 +49,7 @@ int WorkbookCommand::run(const QString &fileName)
         Connection connection(books);
         const QList<qint64> counts = WorkbookExport::write(connection, fileName);
         QStringList sheets;
-        const QList<const TableDef *> tables = WorkbookExport::tables();
+        const QList<const TableDef *> tables = Schema::tables();
         for (int i = 0; i < tables.size(); ++i)
             sheets << QStringLiteral("%1 %2 baris").arg(tables.at(i)->name).arg(counts.at(i));
         out << QStringLiteral("Diekspor ke %1: %2.").arg(QDir::toNativeSeparators(fileName), sheets.join(QStringLiteral(", ")))

@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/TableDef.h"
+#include "data/Schema.h"
 #include "data/WorkbookExport.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
@@ -53,7 +54,7 @@ void WorkbookExportAction::run(QMainWindow *window)
         return;
     }
     QString text = QStringLiteral("Data sudah diekspor ke\r%1\r").arg(file);
-    const QList<const TableDef *> tables = WorkbookExport::tables();
+    const QList<const TableDef *> tables = Schema::tables();
     for (int i = 0; i < tables.size(); ++i)
         text += QStringLiteral("\r%1: %2 baris").arg(tables.at(i)->name).arg(counts.at(i));
     Platform::messages().show(text, QStringLiteral("Ekspor ke Excel"), Messages::Icon::Information);
