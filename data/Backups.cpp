@@ -39,6 +39,11 @@ Backups::Outcome Backups::run(const QDateTime &now, bool onlyIfChanged)
     return outcome;
 }
 
+QString Backups::secondProblemText(const QString &problem)
+{
+    return QStringLiteral("Salinan ke folder cadangan kedua gagal: %1").arg(problem);
+}
+
 QString Backups::secondFolder()
 {
     return Settings::value(secondFolderKey).toString();

@@ -19,6 +19,8 @@ public:
     // Throws DataError when no backup could be written to DATA/Cadangan; a
     // failing second folder is only reported in the outcome.
     static Outcome run(const QDateTime &now, bool onlyIfChanged);
+    // How a secondProblem is told to the clerk.
+    static QString secondProblemText(const QString &problem);
 
     // The second folder from DATA/penginapan.ini; empty when none is chosen.
     static QString secondFolder();

@@ -17,9 +17,6 @@ ReportQuery::ReportQuery(Connection &connection, Category category, const QVaria
     : m_connection(connection), m_category(category), m_argument(argument),
       m_rows(connection.database())
 {
-    if (connection.isLost())
-        connection.reconnect();
-    m_rows = QSqlQuery(connection.database());
     QSqlDatabase db = connection.database();
     // One read transaction, so that the count and the rows agree.
     m_inTransaction = connection.store().beginSnapshot(db);

@@ -4,17 +4,10 @@
 
 #include <cups/cups.h>
 
-std::optional<Printer::Failure> CupsJob::submit(const QString &printer, const QString &pdfFile, const QString &title)
-{
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), QFile::encodeName(pdfFile).constData(),
-                                   title.toUtf8().constData(), 0, nullptr);
-    if (job > 0)
-        return std::nullopt;
-    const int status = int(cupsLastError());
-    return Printer::Failure{status, describe(status)};
-}
+namespace {
 
-QString CupsJob::describe(int ippStatus)
+// The Indonesian description of a status the print service answered.
+QString describe(int ippStatus)
 {
     switch (ipp_status_t(ippStatus)) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
@@ -44,4 +37,16 @@ QString CupsJob::describe(int ippStatus)
     default:
         return QStringLiteral("Layanan cetak menolak pekerjaan cetak");
     }
+}
+
+} // namespace
+
+std::optional<Printer::Failure> CupsJob::submit(const QString &printer, const QString &pdfFile, const QString &title)
+{
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), QFile::encodeName(pdfFile).constData(),
+                                   title.toUtf8().constData(), 0, nullptr);
+    if (job > 0)
+        return std::nullopt;
+    const int status = int(cupsLastError());
+    return Printer::Failure{status, describe(status)};
 }

@@ -13,7 +13,4 @@ class CupsJob
 {
 public:
     static std::optional<Printer::Failure> submit(const QString &printer, const QString &pdfFile, const QString &title);
-
-    // The Indonesian description of a status the print service answered.
-    static QString describe(int ippStatus);
 };

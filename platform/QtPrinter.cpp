@@ -35,7 +35,7 @@ std::optional<Printer::Failure> QtPrinter::printText(const QString &text, const 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(document);
-    printer.setPageLayout(PrintLayout::defaultSheet());
+    printer.setPageLayout(PrintLayout::sheetFor(info));
     printer.setDocName(QStringLiteral("Penginapan"));
 
     // Laid out as the preview and the saved PDF lay it out.

@@ -5,12 +5,11 @@
 #include <QFileInfo>
 #include <QTranslator>
 
-QString QtTranslation::fileName()
-{
-    return QStringLiteral("penginapan_id.qm");
-}
+namespace {
 
-QStringList QtTranslation::searchDirs()
+// Folders looked in, first found wins: beside an installed program
+// (PREFIX/share/penginapan/translations) and in the build folder.
+QStringList searchDirs()
 {
     const QDir program(QCoreApplication::applicationDirPath());
     // Installed: PREFIX/bin/penginapan. Built: build/shell/penginapan, and
@@ -20,10 +19,12 @@ QStringList QtTranslation::searchDirs()
             QDir::cleanPath(program.filePath(QStringLiteral("../../translations")))};
 }
 
+} // namespace
+
 bool QtTranslation::install()
 {
     for (const QString &dir : searchDirs()) {
-        const QString path = QDir(dir).filePath(fileName());
+        const QString path = QDir(dir).filePath(QStringLiteral("penginapan_id.qm"));
         if (!QFileInfo::exists(path))
             continue;
         auto *translator = new QTranslator(QCoreApplication::instance());

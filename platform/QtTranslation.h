@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 
 // Qt's own texts in Indonesian: the buttons of message boxes and prompts, the
 // open and save dialogs, the context menus of text boxes and panes, and the
@@ -11,11 +9,6 @@
 class QtTranslation
 {
 public:
-    // The compiled translation's file name.
-    static QString fileName();
-    // Folders looked in, first found wins: beside an installed program
-    // (PREFIX/share/penginapan/translations) and in the build folder.
-    static QStringList searchDirs();
     // Loads the translation and installs it on the running application;
     // false when it is nowhere to be found or cannot be read.
     static bool install();

@@ -17,7 +17,6 @@ void ScriptedPrintPreview::show(const QPageLayout &sheet, const Paint &paint, co
     QPdfWriter writer(&buffer);
     writer.setPageLayout(sheet);
     paint(writer);
-    lastSheet = writer.pageLayout();
     if (then == Then::Print)
         print();
 }

@@ -17,7 +17,6 @@ public:
 
     int shown = 0;
     QByteArray lastPdf;
-    QPageLayout lastSheet;
     QStringList problems;
     int pending() const { return int(m_expected.size()); }
 

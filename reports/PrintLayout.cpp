@@ -42,17 +42,11 @@ int PrintLayout::linesPerSheet(QPagedPaintDevice &device) const
     return qMax(1, int(room / metrics.lineSpacing()) + 1);
 }
 
-int PrintLayout::sheetCount(QPagedPaintDevice &device) const
-{
-    const int perSheet = linesPerSheet(device);
-    return int((m_lines.size() + perSheet - 1) / perSheet);
-}
-
 std::optional<PrintLayout::Failure> PrintLayout::paint(QPagedPaintDevice &device,
                                                        const std::function<void(int, int)> &sheetDone) const
 {
     const int perSheet = linesPerSheet(device);
-    const int sheets = sheetCount(device);
+    const int sheets = int((m_lines.size() + perSheet - 1) / perSheet);
     QPainter painter;
     if (!painter.begin(&device))
         return Failure::CannotBegin;
@@ -79,10 +73,14 @@ std::optional<PrintLayout::Failure> PrintLayout::paint(QPagedPaintDevice &device
 
 QPageLayout PrintLayout::defaultSheet()
 {
-    // The default printer's paper, A4 where there is none or it names none,
-    // with margins that every printer can print within.
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
+    return sheetFor(QPrinterInfo::defaultPrinter());
+}
+
+QPageLayout PrintLayout::sheetFor(const QPrinterInfo &printer)
+{
+    // The printer's paper, A4 where there is none or it names none, with
+    // margins that every printer can print within.
+    QPageSize paper = printer.isNull() ? QPageSize() : printer.defaultPageSize();
     if (!paper.isValid())
         paper = QPageSize(QPageSize::A4);
     return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QPagedPaintDevice;
+class QPrinterInfo;
 
 // How a text lies on printed sheets: one fixed-pitch font, every line whole
 // from the left edge of the printable area, a new sheet when one is full, and
@@ -21,15 +22,9 @@ public:
     // Lines are separated by CR LF (a lone CR or LF is taken as well).
     PrintLayout(const QString &text, const QString &fontFamily, qreal pointSize);
 
-    const QFont &font() const { return m_font; }
-    const QStringList &lines() const { return m_lines; }
-
     // Turns the device's sheet to landscape when the longest line is wider
     // than the sheet's printable width.
     void orient(QPagedPaintDevice &device) const;
-    // Lines on one sheet, and sheets in all, on the device as it stands.
-    int linesPerSheet(QPagedPaintDevice &device) const;
-    int sheetCount(QPagedPaintDevice &device) const;
     // Paints every line, sheet after sheet. sheetDone hears after each sheet
     // how many sheets are done of how many.
     std::optional<Failure> paint(QPagedPaintDevice &device,
@@ -38,8 +33,13 @@ public:
     // The sheet every printout is laid on, printed, previewed or saved: the
     // default printer's paper (A4 where there is no printer), 10 mm margins.
     static QPageLayout defaultSheet();
+    // The same on a printer already looked up.
+    static QPageLayout sheetFor(const QPrinterInfo &printer);
 
 private:
+    // Lines on one sheet of the device as it stands.
+    int linesPerSheet(QPagedPaintDevice &device) const;
+
     QFont m_font;
     QStringList m_lines;
 };

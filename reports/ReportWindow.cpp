@@ -1,6 +1,7 @@
 #include "reports/ReportWindow.h"
 
 #include "data/Connection.h"
+#include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,9 +30,12 @@
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <optional>
 
 namespace {
 constexpr int kTwipsPerPixel = 15;
+// The pane's face, and the one its text prints in.
+const QString kFace = QStringLiteral("Courier New");
 
 QString timeText()
 {
@@ -69,7 +72,7 @@ ReportWindow::ReportWindow(const QString &name, QSize designSize, qreal printPoi
 
     m_pane = new QPlainTextEdit(m_client);
     m_pane->setObjectName(QStringLiteral("rtfLap1"));
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(kFace);
     font.setPointSizeF(8.25);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -323,15 +326,23 @@ void ReportWindow::addPrintoutItems(QMenu *file, const QString &pdfName)
     connect(pdf, &QAction::triggered, this, &ReportWindow::SimpanPdf);
 }
 
+PrintLayout ReportWindow::printLayout() const
+{
+    return PrintLayout(printedText(), kFace, m_printPointSize);
+}
+
+QString ReportWindow::printedText() const
+{
+    return paneText() + QStringLiteral("\r\n");
+}
+
 void ReportWindow::PratinjauCetak()
 {
-    const QString text = paneText();
-    if (text.isEmpty()) {
+    if (paneText().isEmpty()) {
         nothingToPrint();
         return;
     }
-    // The text as CetakKePrinter hands it to the printer.
-    const PrintLayout layout(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"), m_printPointSize);
+    const PrintLayout layout = printLayout();
     Platform::printPreview().show(
         PrintLayout::defaultSheet(),
         [&](QPagedPaintDevice &device) {
@@ -344,8 +355,7 @@ void ReportWindow::PratinjauCetak()
 
 void ReportWindow::SimpanPdf()
 {
-    const QString text = paneText();
-    if (text.isEmpty()) {
+    if (paneText().isEmpty()) {
         nothingToPrint();
         return;
     }
@@ -353,7 +363,7 @@ void ReportWindow::SimpanPdf()
         Platform::fileDialogs().saveFileName(PdfFile::dialogTitle(), PdfFile::dialogFilter(), m_pdfName));
     if (name.isEmpty())
         return;
-    const PrintLayout layout(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"), m_printPointSize);
+    const PrintLayout layout = printLayout();
     std::optional<QString> failure;
     {
         WorkProgress progress(m_progress, this);
@@ -374,7 +384,7 @@ void ReportWindow::SimpanLaporan()
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write((paneText() + QStringLiteral("\r\n")).toUtf8());
+    file.write(printedText().toUtf8());
     file.commit();
 }
 
@@ -385,13 +395,11 @@ void ReportWindow::CetakKePrinter()
         messages.show(Printer::noPrinterText(), Printer::noPrinterTitle(), Messages::Icon::Critical);
         return;
     }
-    const QString text = paneText();
-    if (text.isEmpty()) {
+    if (paneText().isEmpty()) {
         nothingToPrint();
         return;
     }
-    if (const auto failure = Platform::printer().printText(text + QStringLiteral("\r\n"), QStringLiteral("Courier New"),
-                                                           m_printPointSize)) {
+    if (const auto failure = Platform::printer().printText(printedText(), kFace, m_printPointSize)) {
         messages.show(Printer::failureText(*failure), Printer::failureTitle(), Messages::Icon::Critical);
         return;
     }

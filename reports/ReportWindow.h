@@ -1,14 +1,12 @@
 #pragma once
 
-#include "data/DataError.h"
-
 #include <QMainWindow>
 #include <QSize>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class Connection;
+class PrintLayout;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -81,6 +79,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // What every way of printing hands on: the pane's text with a last line
+    // end, laid out in the report's face and size.
+    QString printedText() const;
+    PrintLayout printLayout() const;
     void settleAccessKeys();
     void placeControls();
     void tick();

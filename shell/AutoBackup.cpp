@@ -23,7 +23,7 @@ void tell(const QString &failure, const QString &secondProblem)
                                   Messages::Icon::Critical);
     if (!secondProblem.isEmpty()) {
         g_secondFolderTold = true;
-        Platform::messages().show(QStringLiteral("Salinan ke folder cadangan kedua gagal: %1").arg(secondProblem),
+        Platform::messages().show(Backups::secondProblemText(secondProblem),
                                   QString(), Messages::Icon::Information);
     }
 }

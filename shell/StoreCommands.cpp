@@ -12,7 +12,6 @@
 
 namespace {
 const QString kServer = QStringLiteral("server");
-const QString kCopy = QStringLiteral("copy-to-server");
 }
 
 void StoreCommands::addOptions(QCommandLineParser &parser)
@@ -23,21 +22,17 @@ void StoreCommands::addOptions(QCommandLineParser &parser)
                        "postgresql://kasir@kantor/penginapan (kata sandi lewat PGPASSWORD atau ~/.pgpass). "
                        "Tanpa pilihan ini dipakai Server di bagian [Database] berkas DIR/penginapan.ini, bila ada."),
         QStringLiteral("URI")));
-    parser.addOption(QCommandLineOption(
-        kCopy,
-        QStringLiteral("Salin buku dari DIR/Database/Zavav.mdb ke database server yang masih kosong, dalam satu "
-                       "transaksi, lalu laporkan jumlah baris dan jumlah setiap field angka di kedua sisi."),
-        QStringLiteral("URI")));
+    parser.addOption(copyOption());
 }
 
-bool StoreCommands::isCommand(int argc, char *argv[])
+const QCommandLineOption &StoreCommands::copyOption()
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--copy-to-server" || arg.startsWith("--copy-to-server="))
-            return true;
-    }
-    return false;
+    static const QCommandLineOption option(
+        QStringLiteral("copy-to-server"),
+        QStringLiteral("Salin buku dari DIR/Database/Zavav.mdb ke database server yang masih kosong, dalam satu "
+                       "transaksi, lalu laporkan jumlah baris dan jumlah setiap field angka di kedua sisi."),
+        QStringLiteral("URI"));
+    return option;
 }
 
 void StoreCommands::chooseStore(const QCommandLineParser &parser)
@@ -53,7 +48,7 @@ int StoreCommands::run(const QCommandLineParser &parser)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QString uri = parser.value(kCopy);
+    const QString uri = parser.value(copyOption());
     try {
         const QStringList report = ServerCopy::copy(DataFolder::databasePath(), uri);
         out << QStringLiteral("Buku dari %1 sudah disalin ke %2 (baris dan jumlah field angka sama di kedua sisi):")

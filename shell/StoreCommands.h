@@ -1,5 +1,6 @@
 #pragma once
 
+class QCommandLineOption;
 class QCommandLineParser;
 
 // Where this run keeps the books, from the command line: --server URI, or
@@ -10,8 +11,7 @@ class StoreCommands
 {
 public:
     static void addOptions(QCommandLineParser &parser);
-    // True when the arguments ask for --copy-to-server.
-    static bool isCommand(int argc, char *argv[]);
+    static const QCommandLineOption &copyOption();
     // Chooses the server for this run, when one is given.
     static void chooseStore(const QCommandLineParser &parser);
     // Runs --copy-to-server; gives the exit code.

@@ -42,7 +42,7 @@ void addItem(QMenu *menu, const QString &name, const QString &caption, void (*co
 QString secondFolderLine(const Backups::Outcome &outcome)
 {
     if (!outcome.secondProblem.isEmpty())
-        return QStringLiteral("\r\rSalinan ke folder cadangan kedua gagal: %1").arg(outcome.secondProblem);
+        return QStringLiteral("\r\r") + Backups::secondProblemText(outcome.secondProblem);
     if (!Backups::secondFolder().isEmpty())
         return QStringLiteral("\r\rSalinannya juga ada di folder %1.").arg(native(Backups::secondFolder()));
     return QString();

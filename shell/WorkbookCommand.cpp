@@ -22,16 +22,6 @@ const QCommandLineOption &WorkbookCommand::option()
     return option;
 }
 
-bool WorkbookCommand::isAsked(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--export-xlsx" || arg.startsWith("--export-xlsx="))
-            return true;
-    }
-    return false;
-}
-
 int WorkbookCommand::run(const QString &fileName)
 {
     QTextStream out(stdout);

@@ -10,8 +10,6 @@ class WorkbookCommand
 {
 public:
     static const QCommandLineOption &option();
-    // The command line asks for the export.
-    static bool isAsked(int argc, char *argv[]);
     // Exports the data folder's database to fileName; tells the outcome on
     // standard output or, when it fails, on standard error. Returns the exit
     // code: 0 when written, 1 when not.

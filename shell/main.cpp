@@ -62,6 +62,20 @@ bool asksForInformationOnly(int argc, char *argv[])
     return false;
 }
 
+// Whether the arguments name the option (before any application exists to
+// parse them): --name, or --name=VALUE for one that takes a value.
+bool mentions(int argc, char *argv[], const QCommandLineOption &option)
+{
+    const QByteArray dashed = "--" + option.names().constFirst().toLatin1();
+    const bool takesValue = !option.valueName().isEmpty();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == dashed || (takesValue && arg.startsWith(dashed + '=')))
+            return true;
+    }
+    return false;
+}
+
 // Takes the data folder given with --data. An empty name would silently
 // mean the current directory, so it is refused.
 bool takeDataFolder(const QCommandLineParser &parser)
@@ -80,26 +94,24 @@ bool takeDataFolder(const QCommandLineParser &parser)
 
 int main(int argc, char *argv[])
 {
-    if (asksForInformationOnly(argc, argv) || WorkbookCommand::isAsked(argc, argv)) {
+    const bool exports = mentions(argc, argv, WorkbookCommand::option());
+    const bool backs = mentions(argc, argv, BackupCommand::backupOption())
+                       || mentions(argc, argv, BackupCommand::restoreOption());
+    const bool copies = mentions(argc, argv, StoreCommands::copyOption());
+    if (asksForInformationOnly(argc, argv) || exports || backs || copies) {
         QCoreApplication app(argc, argv);
         QtTranslation::install();
         QCommandLineParser parser;
-        parseArguments(parser, app);
+        parseArguments(parser, app); // --help and --version end here
         if (!takeDataFolder(parser))
             return 2;
-        // The books the windows would show: the file, or the server chosen.
-        StoreCommands::chooseStore(parser);
-        return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
-    }
-    if (BackupCommand::wanted(argc, argv))
-        return BackupCommand::main(argc, argv, parseArguments);
-
-    if (StoreCommands::isCommand(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        QCommandLineParser parser;
-        parseArguments(parser, app);
-        if (!takeDataFolder(parser))
-            return 2;
+        if (exports) {
+            // The books the windows would show: the file, or the server chosen.
+            StoreCommands::chooseStore(parser);
+            return WorkbookCommand::run(parser.value(WorkbookCommand::option()));
+        }
+        if (backs)
+            return BackupCommand::run(parser);
         return StoreCommands::run(parser);
     }
 
