@@ -60,6 +60,21 @@ namespace {
 volatile qint64 g_sink = 0;
 
 // Reads a whole table with one prepared SELECT * into memory.
+void readTable(QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+    q.exec();
+    std::vector<QVariant> cells;
+    const int columns = q.record().count();
+    while (q.next())
+        for (int c = 0; c < columns; ++c)
+            cells.push_back(q.value(c));
+    g_sink += qint64(cells.size());
+}
+
+// The same from the database file.
 void readTable(const QString &table)
 {
     const QString name = QStringLiteral("bench-reference");
@@ -67,16 +82,7 @@ void readTable(const QString &table)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(DataFolder::databasePath());
         db.open();
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
-        q.exec();
-        std::vector<QVariant> cells;
-        const int columns = q.record().count();
-        while (q.next())
-            for (int c = 0; c < columns; ++c)
-                cells.push_back(q.value(c));
-        g_sink += qint64(cells.size());
+        readTable(db, table);
     }
     QSqlDatabase::removeDatabase(name);
 }
@@ -177,18 +183,7 @@ void serverCases(BenchTable &table, const QString &uri, QTextStream &out)
                       qFatal("frmtamu shows the wrong number of rows");
               },
               [&] {
-                  onServer(uri, [](QSqlDatabase &db) {
-                      QSqlQuery q(db);
-                      q.setForwardOnly(true);
-                      q.prepare(QStringLiteral("SELECT * FROM \"Tamu\""));
-                      q.exec();
-                      std::vector<QVariant> cells;
-                      const int columns = q.record().count();
-                      while (q.next())
-                          for (int c = 0; c < columns; ++c)
-                              cells.push_back(q.value(c));
-                      g_sink += qint64(cells.size());
-                  });
+                  onServer(uri, [](QSqlDatabase &db) { readTable(db, QStringLiteral("Tamu")); });
               },
               2.0, QStringLiteral("QPSQL over the local socket; reference: SELECT * through the same driver"));
     registry.unload(QStringLiteral("frmtamu"));
